@@ -1,0 +1,18 @@
+#include "app/one_pass.hpp"
+
+#include "beam/beam_problem.hpp"
+#include "beam/input_dialogue.hpp"
+#include "beam/support_reactions.hpp"
+#include "beam/vertical_section.hpp"
+#include "console/output.hpp"
+
+namespace app {
+
+void runOnePass(std::istream& in, std::ostream& out) {
+    const beam::BeamProblem problem = beam::askBeamProblem(in, out);
+    const beam::SupportReactions reactions = beam::solveSupportReactions(problem);
+    beam::writeVerticalSection(out, problem, reactions);
+    console::writeLine(out, CLOSING_MESSAGE);
+}
+
+}  // namespace app

@@ -1,0 +1,49 @@
+#include "beam/input_dialogue.hpp"
+
+#include <string_view>
+
+#include "beam/answer_reader.hpp"
+#include "console/output.hpp"
+
+namespace beam {
+namespace {
+
+constexpr std::string_view LENGTH_PROMPT =
+    "Enter Value 1 For The Length OF The Figure(Shape) Above = ";
+constexpr std::string_view VERTICAL_FORCE_PROMPT =
+    "Enter Value 2 For The Acting Vertical Force At Point C Of The Figure Above = ";
+constexpr std::string_view FORCE_AT_A_PROMPT =
+    "Enter Value 3 For The Horizonatl Force At Point A If Available = ";
+constexpr std::string_view FORCE_AT_B_PROMPT =
+    "Enter Value 4 For The Horizonatl Force At Point B If Available = ";
+constexpr std::string_view FORCE_UNIT_PROMPT =
+    " Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward = ";
+constexpr std::string_view LENGTH_UNIT_PROMPT = " Enter The Unit For The Length = ";
+
+// The prompt stays on its own line, with the cursor after it, while the
+// program waits for the answer.
+void prompt(std::ostream& out, std::string_view text) {
+    console::writeText(out, text);
+    out.flush();
+}
+
+}  // namespace
+
+BeamProblem askBeamProblem(std::istream& in, std::ostream& out) {
+    BeamProblem problem;
+    prompt(out, LENGTH_PROMPT);
+    problem.length = readInteger(in);
+    prompt(out, VERTICAL_FORCE_PROMPT);
+    problem.verticalForce = readInteger(in);
+    prompt(out, FORCE_AT_A_PROMPT);
+    problem.forceAtA = readInteger(in);
+    prompt(out, FORCE_AT_B_PROMPT);
+    problem.forceAtB = readInteger(in);
+    prompt(out, FORCE_UNIT_PROMPT);
+    problem.forceUnit = readUnitWord<FORCE_UNIT_CAPACITY>(in);
+    prompt(out, LENGTH_UNIT_PROMPT);
+    problem.lengthUnit = readUnitWord<LENGTH_UNIT_CAPACITY>(in);
+    return problem;
+}
+
+}  // namespace beam

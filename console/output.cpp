@@ -1,0 +1,30 @@
+#include "console/output.hpp"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace console {
+
+void writeText(std::ostream& out, std::string_view text) {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void writeInteger(std::ostream& out, std::int64_t value) {
+    // Room for every digit of the widest value and its sign.
+    std::array<char, std::numeric_limits<std::int64_t>::digits10 + 2> digits{};
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    writeText(
+        out, std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
+}
+
+void writeUnit(std::ostream& out, std::string_view unit) {
+    writeText(out, unit);
+}
+
+void endLine(std::ostream& out) {
+    out.put('\n');
+    out.flush();
+}
+
+}  // namespace console

@@ -1,0 +1,123 @@
+#include "child_process.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace testing_support {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void makePipe(std::array<int, 2>& ends) {
+    if (pipe2(ends.data(), O_CLOEXEC) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+}
+
+// An unlinked temporary file holding `data`, positioned at its start, as a
+// shell's redirection from a file would give it.
+int fileHolding(const std::string& data) {
+    std::string name = "/tmp/beam-reactions-input-XXXXXX";
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        throw std::runtime_error("cannot make a temporary file");
+    }
+    unlink(name.c_str());
+    std::size_t written = 0;
+    while (written < data.size()) {
+        const ssize_t count = write(fd, data.data() + written, data.size() - written);
+        if (count <= 0) {
+            throw std::runtime_error("cannot write a temporary file");
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    lseek(fd, 0, SEEK_SET);
+    return fd;
+}
+
+}  // namespace
+
+ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
+                                 int timeLimitMs) {
+    const int inputFile = fileHolding(input);
+    std::array<int, 2> fromChildOut{};
+    std::array<int, 2> fromChildErr{};
+    makePipe(fromChildOut);
+    makePipe(fromChildErr);
+
+    const pid_t child = fork();
+    if (child < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (child == 0) {
+        setsid();
+        dup2(inputFile, STDIN_FILENO);
+        dup2(fromChildOut[1], STDOUT_FILENO);
+        dup2(fromChildErr[1], STDERR_FILENO);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(inputFile);
+    close(fromChildOut[1]);
+    close(fromChildErr[1]);
+
+    ProcessResult result;
+    std::array<pollfd, 2> streams{pollfd{fromChildOut[0], POLLIN, 0},
+                                  pollfd{fromChildErr[0], POLLIN, 0}};
+    std::array<std::string*, 2> sinks{&result.standardOutput, &result.standardError};
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
+    int open = 2;
+    while (open > 0) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            result.timedOut = true;
+            kill(child, SIGKILL);
+            break;
+        }
+        if (poll(streams.data(), streams.size(), static_cast<int>(left.count())) <= 0) {
+            continue;
+        }
+        for (std::size_t i = 0; i < streams.size(); ++i) {
+            if (streams[i].fd < 0 || streams[i].revents == 0) {
+                continue;
+            }
+            std::array<char, 65536> chunk{};
+            const ssize_t count = read(streams[i].fd, chunk.data(), chunk.size());
+            if (count > 0) {
+                sinks[i]->append(chunk.data(), static_cast<std::size_t>(count));
+            } else {
+                close(streams[i].fd);
+                streams[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    for (const pollfd& stream : streams) {
+        if (stream.fd >= 0) {
+            close(stream.fd);
+        }
+    }
+    waitpid(child, &result.waitStatus, 0);
+    return result;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace testing_support

@@ -1,0 +1,24 @@
+// Runs the built program as a child process, the way a user's shell would.
+#pragma once
+
+#include <string>
+
+namespace testing_support {
+
+struct ProcessResult {
+    std::string standardOutput;
+    std::string standardError;
+    int waitStatus = 0;  // as waitpid reports it
+    bool timedOut = false;
+};
+
+// Runs the program in a new session, so it has no controlling terminal, with
+// `input` on its standard input. A child still running after the time limit
+// is killed.
+ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
+                                 int timeLimitMs = 20000);
+
+// Reads a whole file; fails the calling test when it cannot be read.
+std::string readFile(const std::string& path);
+
+}  // namespace testing_support
