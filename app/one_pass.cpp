@@ -1,6 +1,7 @@
 #include "app/one_pass.hpp"
 
 #include "beam/beam_problem.hpp"
+#include "beam/horizontal_section.hpp"
 #include "beam/input_dialogue.hpp"
 #include "beam/support_reactions.hpp"
 #include "beam/vertical_section.hpp"
@@ -12,6 +13,7 @@ void runOnePass(std::istream& in, std::ostream& out) {
     const beam::BeamProblem problem = beam::askBeamProblem(in, out);
     const beam::SupportReactions reactions = beam::solveSupportReactions(problem);
     beam::writeVerticalSection(out, problem, reactions);
+    beam::writeHorizontalSection(out, problem, reactions);
     console::writeLine(out, CLOSING_MESSAGE);
 }
 

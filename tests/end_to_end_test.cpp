@@ -28,15 +28,19 @@ TEST_P(WholeRun, WritesExactlyTheExpectedOutputAndExitsZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, WholeRun,
-                         testing::Values("worked_example",       // 10 100 0 0 kN m
-                                         "typed_ahead",          // all six on one line
-                                         "odd_negative_length",  // -7 9
-                                         "decimal_length",       // 7.5 fails every later read
-                                         "two_word_unit",        // kN force
-                                         "zero_length",          // nothing to divide by
-                                         "extremes",             // no wrap-around anywhere
-                                         "empty_input",          // end of input at once
-                                         "no_final_line_end"),   // input ends after a digit
+                         testing::Values("worked_example",             // 10 100 0 0 kN m
+                                         "typed_ahead",                // all six on one line
+                                         "odd_negative_length",        // -7 9
+                                         "decimal_length",             // 7.5 fails every later read
+                                         "two_word_unit",              // kN force
+                                         "zero_length",                // nothing to divide by
+                                         "extremes",                   // no wrap-around anywhere
+                                         "empty_input",                // end of input at once
+                                         "no_final_line_end",          // input ends after a digit
+                                         "only_at_b",                  // 0 4
+                                         "only_at_a",                  // 3 0
+                                         "at_both",                    // 5 2
+                                         "equal_forces_empty_units"),  // -6 -6, no units
                          [](const testing::TestParamInfo<const char*>& test) {
                              return std::string(test.param);
                          });
