@@ -3,6 +3,7 @@
 #include "beam/beam_problem.hpp"
 #include "beam/horizontal_section.hpp"
 #include "beam/input_dialogue.hpp"
+#include "beam/introduction_screen.hpp"
 #include "beam/support_reactions.hpp"
 #include "beam/vertical_section.hpp"
 #include "console/output.hpp"
@@ -10,6 +11,7 @@
 namespace app {
 
 void runOnePass(std::istream& in, std::ostream& out) {
+    beam::writeIntroductionScreen(out);
     const beam::BeamProblem problem = beam::askBeamProblem(in, out);
     const beam::SupportReactions reactions = beam::solveSupportReactions(problem);
     beam::writeVerticalSection(out, problem, reactions);

@@ -9,8 +9,6 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace testing_support {
@@ -110,14 +108,6 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
     }
     waitpid(child, &result.waitStatus, 0);
     return result;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw std::runtime_error("cannot read " + path);
-    }
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace testing_support

@@ -18,7 +18,4 @@ struct ProcessResult {
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
                                  int timeLimitMs = 20000);
 
-// Reads a whole file; fails the calling test when it cannot be read.
-std::string readFile(const std::string& path);
-
 }  // namespace testing_support

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "child_process.hpp"
+#include "golden_file.hpp"
 
 namespace {
 

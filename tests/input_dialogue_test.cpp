@@ -7,7 +7,9 @@
 #include <streambuf>
 #include <string>
 #include <vector>
+
 #include "case_name.hpp"
+#include "flush_recorder.hpp"
 
 namespace {
 
@@ -76,23 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
         DialogueCase{"NulInsideAUnit", "1 2 3 4 k\0N m"s, 1, 2, 3, 4, "k\0N"s, "m"}),
     testing_support::CaseName{});
 
-// Output that only counts as shown once it has been flushed.
-class ScreenBuffer : public std::stringbuf {
-  public:
-    std::string shown;
-
-  protected:
-    int sync() override {
-        shown = str();
-        return 0;
-    }
-};
-
 // Input typed one answer at a time, like a person at a terminal. Before each
 // answer is handed over it notes what the screen showed at that moment.
 class TypedAnswers : public std::streambuf {
   public:
-    TypedAnswers(std::vector<std::string> answers, const ScreenBuffer& screen)
+    TypedAnswers(std::vector<std::string> answers, const testing_support::FlushRecorder& screen)
         : answers_(std::move(answers)), screen_(screen) {}
 
     std::vector<std::string> screenAtEachWait;
@@ -102,7 +92,7 @@ class TypedAnswers : public std::streambuf {
         if (next_ == answers_.size()) {
             return traits_type::eof();
         }
-        screenAtEachWait.push_back(screen_.shown);
+        screenAtEachWait.push_back(screen_.shown());
         std::string& answer = answers_[next_++];
         setg(answer.data(), answer.data(), answer.data() + answer.size());
         return traits_type::to_int_type(answer.front());
@@ -111,11 +101,11 @@ class TypedAnswers : public std::streambuf {
   private:
     std::vector<std::string> answers_;
     std::size_t next_ = 0;
-    const ScreenBuffer& screen_;
+    const testing_support::FlushRecorder& screen_;
 };
 
 TEST(DialogueScreen, EachPromptIsShownBeforeItsAnswerIsAwaited) {
-    ScreenBuffer screen;
+    testing_support::FlushRecorder screen;
     std::ostream out(&screen);
     TypedAnswers typed({"10\n", "100\n", "0\n", "0\n", "kN\n", "m\n"}, screen);
     std::istream in(&typed);

@@ -7,12 +7,22 @@
 #include <string>
 
 #include "case_name.hpp"
+#include "flush_recorder.hpp"
 #include "report_lines.hpp"
 
 namespace {
 
 using testing_support::makeProblem;
 using testing_support::splitLines;
+
+// Each line with its newline, as one flush should deliver it.
+std::vector<std::string> splitLinesKeepingEnds(const std::string& output) {
+    std::vector<std::string> lines = splitLines(output);
+    for (std::string& line : lines) {
+        line += '\n';
+    }
+    return lines;
+}
 
 std::string verticalSection(const beam::BeamProblem& problem) {
     std::ostringstream out;
@@ -147,28 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {16, " Ay = -1073741824"}}}),
     testing_support::CaseName{});
 
-// Counts how often the output is flushed and whether each flush ends a line.
-class FlushCounter : public std::stringbuf {
-  public:
-    int flushes = 0;
-    int flushesAfterLineEnd = 0;
-
-  protected:
-    int sync() override {
-        ++flushes;
-        const std::string written = str();
-        flushesAfterLineEnd += !written.empty() && written.back() == '\n' ? 1 : 0;
-        return 0;
-    }
-};
-
 TEST(VerticalSection, FlushesAtTheEndOfEveryLine) {
-    FlushCounter counter;
-    std::ostream out(&counter);
+    testing_support::FlushRecorder recorder;
+    std::ostream out(&recorder);
     const beam::BeamProblem problem = makeProblem(10, 100, 0, 0);
     beam::writeVerticalSection(out, problem, beam::solveSupportReactions(problem));
-    EXPECT_EQ(counter.flushes, 23);
-    EXPECT_EQ(counter.flushesAfterLineEnd, 23);
+    EXPECT_EQ(recorder.flushes, splitLinesKeepingEnds(verticalSection(problem)));
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+#include "app/one_pass.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "beam/introduction_screen.hpp"
+#include "flush_recorder.hpp"
+#include "golden_file.hpp"
+
+namespace {
+
+TEST(OnePass, MatchesTheWholeRunOfTheWorkedExample) {
+    std::istringstream in(testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.in"));
+    std::ostringstream out;
+    app::runOnePass(in, out);
+    EXPECT_EQ(out.str(), testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out"));
+}
+
+// The screen comes with the first prompt in one flush; every later prompt and
+// every report line is a flush of its own, the closing message last.
+TEST(OnePass, FlushesOncePerPromptAndOncePerLine) {
+    std::istringstream in("10 100 5 2 kN m");
+    testing_support::FlushRecorder recorder;
+    std::ostream out(&recorder);
+    app::runOnePass(in, out);
+
+    const std::string firstPrompt = "Enter Value 1 For The Length OF The Figure(Shape) Above = ";
+    constexpr std::size_t PROMPTS = 6;
+    constexpr std::size_t REPORT_LINES = 23 + 8 + 1;
+    ASSERT_EQ(recorder.flushes.size(), PROMPTS + REPORT_LINES);
+    EXPECT_EQ(recorder.flushes.front(), std::string(beam::INTRODUCTION_SCREEN) + firstPrompt);
+    for (std::size_t i = PROMPTS; i < recorder.flushes.size(); ++i) {
+        const std::string& line = recorder.flushes[i];
+        EXPECT_EQ(line.find('\n'), line.size() - 1) << "flush " << i << ": " << line;
+    }
+    EXPECT_EQ(recorder.flushes.back(), "Press Any Key To Continue\n");
+    EXPECT_EQ(recorder.shown(), recorder.str());
+}
+
+}  // namespace
