@@ -14,9 +14,8 @@ namespace {
 using testing_support::readFile;
 using testing_support::runWithoutTerminal;
 
-// Each case has golden/<name>.in, the answers, and golden/<name>.out, the
-// whole of standard output.
-class WholeRun : public testing::TestWithParam<const char*> {};
+// The cases are listed in golden/cases.txt.
+class WholeRun : public testing::TestWithParam<std::string> {};
 
 TEST_P(WholeRun, WritesExactlyTheExpectedOutputAndExitsZero) {
     const std::string base = std::string(GOLDEN_DIRECTORY) + "/" + GetParam();
@@ -29,21 +28,9 @@ TEST_P(WholeRun, WritesExactlyTheExpectedOutputAndExitsZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, WholeRun,
-                         testing::Values("worked_example",             // 10 100 0 0 kN m
-                                         "typed_ahead",                // all six on one line
-                                         "odd_negative_length",        // -7 9
-                                         "decimal_length",             // 7.5 fails every later read
-                                         "two_word_unit",              // kN force
-                                         "zero_length",                // nothing to divide by
-                                         "extremes",                   // no wrap-around anywhere
-                                         "empty_input",                // end of input at once
-                                         "no_final_line_end",          // input ends after a digit
-                                         "only_at_b",                  // 0 4
-                                         "only_at_a",                  // 3 0
-                                         "at_both",                    // 5 2
-                                         "equal_forces_empty_units"),  // -6 -6, no units
-                         [](const testing::TestParamInfo<const char*>& test) {
-                             return std::string(test.param);
+                         testing::ValuesIn(testing_support::goldenCaseNames(GOLDEN_DIRECTORY)),
+                         [](const testing::TestParamInfo<std::string>& test) {
+                             return test.param;
                          });
 
 }  // namespace
