@@ -11,7 +11,7 @@
 int main() {
 #ifdef SIGPIPE
     // A reader that goes away early must not end the run: failed writes are ignored.
-    std::signal(SIGPIPE, SIG_IGN);
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
 #endif
     std::ios_base::sync_with_stdio(false);
     app::runOnePass(std::cin, std::cout);

@@ -50,7 +50,7 @@ extern "C" void restoreAndResignal(int signalNumber) {
     defaultAction.sa_handler = SIG_DFL;
     sigemptyset(&defaultAction.sa_mask);
     sigaction(signalNumber, &defaultAction, nullptr);
-    raise(signalNumber);
+    static_cast<void>(raise(signalNumber));  // delivered once this handler returns
 }
 
 void catchTerminatingSignals() {

@@ -46,12 +46,19 @@ int fileHolding(const std::string& data) {
 }  // namespace
 
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
-                                 int timeLimitMs) {
+                                 OutputTarget output, int timeLimitMs) {
     const int inputFile = fileHolding(input);
     std::array<int, 2> fromChildOut{};
     std::array<int, 2> fromChildErr{};
     makePipe(fromChildOut);
     makePipe(fromChildErr);
+    if (output == OutputTarget::DevFull) {
+        close(fromChildOut[1]);
+        fromChildOut[1] = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    } else if (output == OutputTarget::ClosedPipe) {
+        close(fromChildOut[0]);
+        fromChildOut[0] = -1;
+    }
 
     const pid_t child = fork();
     if (child < 0) {
@@ -73,9 +80,13 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
     std::array<pollfd, 2> streams{pollfd{fromChildOut[0], POLLIN, 0},
                                   pollfd{fromChildErr[0], POLLIN, 0}};
     std::array<std::string*, 2> sinks{&result.standardOutput, &result.standardError};
+    if (output == OutputTarget::DevFull) {
+        close(fromChildOut[0]);
+        streams[0].fd = -1;
+    }
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
-    int open = 2;
-    while (open > 0) {
+    int openStreams = streams[0].fd < 0 ? 1 : 2;
+    while (openStreams > 0) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
@@ -97,7 +108,7 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
             } else {
                 close(streams[i].fd);
                 streams[i].fd = -1;
-                --open;
+                --openStreams;
             }
         }
     }
