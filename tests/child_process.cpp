@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
 namespace testing_support {
 namespace {
@@ -46,7 +47,8 @@ int fileHolding(const std::string& data) {
 }  // namespace
 
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
-                                 OutputTarget output, int timeLimitMs) {
+                                 OutputTarget output, const std::vector<std::string>& arguments,
+                                 int timeLimitMs) {
     const int inputFile = fileHolding(input);
     std::array<int, 2> fromChildOut{};
     std::array<int, 2> fromChildErr{};
@@ -60,6 +62,12 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
         fromChildOut[0] = -1;
     }
 
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+
     const pid_t child = fork();
     if (child < 0) {
         throw std::runtime_error("fork failed");
@@ -69,7 +77,7 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
         dup2(inputFile, STDIN_FILENO);
         dup2(fromChildOut[1], STDOUT_FILENO);
         dup2(fromChildErr[1], STDERR_FILENO);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     close(inputFile);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -24,6 +25,7 @@ enum class OutputTarget {
 // is killed.
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
                                  OutputTarget output = OutputTarget::Captured,
+                                 const std::vector<std::string>& arguments = {},
                                  int timeLimitMs = 20000);
 
 }  // namespace testing_support

@@ -33,4 +33,14 @@ INSTANTIATE_TEST_SUITE_P(Golden, WholeRun,
                              return test.param;
                          });
 
+TEST(WholeRunArguments, AreIgnoredHelpIncluded) {
+    const std::string base = std::string(GOLDEN_DIRECTORY) + "/worked_example";
+    const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"),
+                                           testing_support::OutputTarget::Captured,
+                                           {"--help", "-v", "extra words"});
+    EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
+    ASSERT_TRUE(WIFEXITED(result.waitStatus));
+    EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);
+}
+
 }  // namespace

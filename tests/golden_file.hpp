@@ -2,8 +2,8 @@
 #pragma once
 
 #include <fstream>
-#include <sstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>

@@ -1,0 +1,43 @@
+# Installs the build into a fresh prefix, or packages it as a .deb, and checks
+# that the program and its manual page land where a user will look for them.
+#
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DMODE=install|deb -P install_check.cmake
+set(EXPECTED_FILES usr/bin/beam-reactions usr/share/man/man1/beam-reactions.1)
+
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
+                    ERROR_VARIABLE output)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${ARGN} failed (${status}):\n${output}")
+    endif()
+    set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+if(MODE STREQUAL "install")
+    run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/usr)
+    foreach(expected ${EXPECTED_FILES})
+        if(NOT EXISTS ${WORK_DIR}/${expected})
+            message(FATAL_ERROR "not installed: ${expected}")
+        endif()
+    endforeach()
+elseif(MODE STREQUAL "deb")
+    run(cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR})
+    file(GLOB packages ${WORK_DIR}/*.deb)
+    list(LENGTH packages count)
+    if(NOT count EQUAL 1)
+        message(FATAL_ERROR "expected one .deb, found: ${packages}")
+    endif()
+    run(dpkg-deb --contents ${packages})
+    foreach(expected ${EXPECTED_FILES})
+        if(NOT output MATCHES "\\./${expected}\n")
+            message(FATAL_ERROR "${expected} is not in the package:\n${output}")
+        endif()
+    endforeach()
+    run(dpkg-deb --field ${packages} Package Version Architecture)
+    message(STATUS "${output}")
+else()
+    message(FATAL_ERROR "MODE must be install or deb")
+endif()
