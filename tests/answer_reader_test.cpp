@@ -24,6 +24,7 @@ std::string unread(std::istream& in) {
 
 struct IntegerCase {
     const char* name;
+    friend void PrintTo(const IntegerCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     std::int32_t value;
     bool fails;
@@ -70,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct WordCase {
     const char* name;
+    friend void PrintTo(const WordCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     std::string word;
     bool fails;

@@ -23,6 +23,7 @@ const std::string DASH_RULES =
 
 struct SectionCase {
     const char* name;
+    friend void PrintTo(const SectionCase& c, std::ostream* out) { *out << c.name; }
     std::int32_t forceAtA;
     std::int32_t forceAtB;
     std::string forceUnit;

@@ -30,6 +30,7 @@ const std::string ALL_PROMPTS = LENGTH_PROMPT + VERTICAL_FORCE_PROMPT + FORCE_AT
 
 struct DialogueCase {
     const char* name;
+    friend void PrintTo(const DialogueCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     std::int32_t length;
     std::int32_t verticalForce;

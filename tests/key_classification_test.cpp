@@ -8,6 +8,7 @@ namespace {
 
 struct KeyCase {
     const char* name;
+    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
     console::KeyPress key;
     bool ends;
 };

@@ -158,6 +158,7 @@ class PausedProgram {
 
 struct KeyCase {
     const char* name;
+    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
     std::string keys;
 };
 

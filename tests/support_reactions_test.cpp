@@ -13,6 +13,7 @@ constexpr std::int32_t MIN = std::numeric_limits<std::int32_t>::min();
 
 struct ReactionCase {
     const char* name;
+    friend void PrintTo(const ReactionCase& c, std::ostream* out) { *out << c.name; }
     std::int32_t length;
     std::int32_t verticalForce;
     std::int64_t midpoint;
@@ -57,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct HorizontalCase {
     const char* name;
+    friend void PrintTo(const HorizontalCase& c, std::ostream* out) { *out << c.name; }
     std::int32_t forceAtA;
     std::int32_t forceAtB;
     std::int64_t sum;

@@ -82,6 +82,7 @@ TEST(VerticalSection, ZeroLengthStopsAfterTheMomentWithoutDividing) {
 // Selected lines of a report, by their line number counted from 1.
 struct LinesCase {
     const char* name;
+    friend void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
     beam::BeamProblem problem;
     std::map<int, std::string> lines;
 };
