@@ -184,11 +184,11 @@ TEST_P(ClosingKey, EndsTheWaitWholeWithoutEchoAndRestoresTheTerminal) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, ClosingKey,
     testing::Values(KeyCase{"Letter", "a"}, KeyCase{"Enter", "\r"}, KeyCase{"CtrlC", "\x03"},
-                    KeyCase{"CtrlBackslash", "\x1c"}, KeyCase{"ArrowUp", "\x1b[A"},
-                    KeyCase{"CtrlArrowRight", "\x1b[1;5C"}, KeyCase{"ApplicationArrow", "\x1bOB"},
-                    KeyCase{"F1", "\x1bOP"}, KeyCase{"ShiftF1", "\x1b[1;2P"},
-                    KeyCase{"F5", "\x1b[15~"}, KeyCase{"LinuxConsoleF1", "\x1b[[A"},
-                    KeyCase{"Delete", "\x1b[3~"},
+                    KeyCase{"CtrlZ", "\x1a"}, KeyCase{"CtrlBackslash", "\x1c"},
+                    KeyCase{"ArrowUp", "\x1b[A"}, KeyCase{"CtrlArrowRight", "\x1b[1;5C"},
+                    KeyCase{"ApplicationArrow", "\x1bOB"}, KeyCase{"F1", "\x1bOP"},
+                    KeyCase{"ShiftF1", "\x1b[1;2P"}, KeyCase{"F5", "\x1b[15~"},
+                    KeyCase{"LinuxConsoleF1", "\x1b[[A"}, KeyCase{"Delete", "\x1b[3~"},
                     KeyCase{"AltLetter",
                             "\x1b"
                             "a"},
