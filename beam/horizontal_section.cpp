@@ -15,7 +15,6 @@ using console::writeLine;
 constexpr std::string_view AX_MINUS_BX = " Ax - Bx = ";
 constexpr std::string_view AX_WIDE_MINUS_BX = " Ax  - Bx = ";
 constexpr std::string_view AX_WIDE = " Ax  = ";
-constexpr std::string_view UNIT_GAP = " ";
 constexpr std::string_view NO_REACTION = "0.00 ";
 constexpr std::int64_t ABSENT_FORCE = 0;
 
@@ -38,8 +37,7 @@ void writeOnlyAtA(std::ostream& out, const BeamProblem& problem) {
 // Both forces, their difference, and that difference as one force on the beam.
 void writeNetForce(std::ostream& out, const BeamProblem& problem,
                    const SupportReactions& reactions) {
-    writeLine(out, AX_MINUS_BX, std::int64_t{problem.forceAtA}, " - ",
-              std::int64_t{problem.forceAtB});
+    writeLine(out, AX_MINUS_BX, problem.forceAtA, " - ", problem.forceAtB);
     writeLine(out, AX_MINUS_BX, reactions.horizontalDifference, UNIT_GAP, problem.forceUnit);
     writeLine(out, AX_WIDE_MINUS_BX, reactions.horizontalDifference, UNIT_GAP, problem.forceUnit,
               " -->, Acting On The Entire Beam  ");

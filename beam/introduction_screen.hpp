@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "console/output.hpp"
+
 namespace beam {
 
 // Seventeen lines, each ending in a newline; several end in spaces that belong
@@ -31,7 +33,7 @@ inline constexpr std::string_view INTRODUCTION_SCREEN = std::string_view(R"(
 
 // Written without a flush: it reaches the screen with the first prompt.
 inline void writeIntroductionScreen(std::ostream& out) {
-    out.write(INTRODUCTION_SCREEN.data(), static_cast<std::streamsize>(INTRODUCTION_SCREEN.size()));
+    console::writeText(out, INTRODUCTION_SCREEN);
 }
 
 }  // namespace beam

@@ -10,6 +10,9 @@
 
 namespace beam {
 
+// What stands between a number and the unit written after it.
+inline constexpr std::string_view UNIT_GAP = " ";
+
 template <std::size_t Capacity>
 struct UnitWord {
     std::array<char, Capacity> characters{};

@@ -14,7 +14,6 @@ using console::writeSpacerLine;
 
 constexpr std::string_view AY_IS = " Ay = ";
 constexpr std::string_view BY_IS = " By = ";
-constexpr std::string_view UNIT_GAP = " ";
 
 constexpr std::string_view ZERO_LENGTH_NOTE =
     " By And Ay Cannot Be Found, The Length Of The Beam Is 0";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <csignal>
 #include <limits>
 
 namespace console {
@@ -20,6 +21,12 @@ void writeInteger(std::ostream& out, std::int64_t value) {
 
 void writeUnit(std::ostream& out, std::string_view unit) {
     writeText(out, unit);
+}
+
+void ignoreWriteErrors() {
+#ifdef SIGPIPE  // POSIX only: Windows reports the failed write instead
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+#endif
 }
 
 void endLine(std::ostream& out) {

@@ -27,6 +27,10 @@ void writeInteger(std::ostream& out, std::int64_t value);
 // A unit word exactly as the user typed it, byte for byte.
 void writeUnit(std::ostream& out, std::string_view unit);
 
+// Makes a failed write to standard output (a reader that closed the pipe, a
+// full disk) an ignored error rather than the end of the program.
+void ignoreWriteErrors();
+
 // The platform's line end, then a flush.
 void endLine(std::ostream& out);
 
