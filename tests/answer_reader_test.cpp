@@ -24,11 +24,11 @@ std::string unread(std::istream& in) {
 
 struct IntegerCase {
     const char* name;
-    friend void PrintTo(const IntegerCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     std::int32_t value;
     bool fails;
     std::string left;
+    friend void PrintTo(const IntegerCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class IntegerRead : public testing::TestWithParam<IntegerCase> {};
@@ -71,11 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct WordCase {
     const char* name;
-    friend void PrintTo(const WordCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     std::string word;
     bool fails;
     std::string left;
+    friend void PrintTo(const WordCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class WordRead : public testing::TestWithParam<WordCase> {};

@@ -50,17 +50,19 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
                                  OutputTarget output, const std::vector<std::string>& arguments,
                                  int timeLimitMs) {
     const int inputFile = fileHolding(input);
-    std::array<int, 2> fromChildOut{};
+    // The read end is -1 wherever there is nothing for this side to read.
+    std::array<int, 2> fromChildOut{-1, -1};
     std::array<int, 2> fromChildErr{};
-    makePipe(fromChildOut);
-    makePipe(fromChildErr);
     if (output == OutputTarget::DevFull) {
-        close(fromChildOut[1]);
         fromChildOut[1] = open("/dev/full", O_WRONLY | O_CLOEXEC);
-    } else if (output == OutputTarget::ClosedPipe) {
+    } else {
+        makePipe(fromChildOut);
+    }
+    if (output == OutputTarget::ClosedPipe) {
         close(fromChildOut[0]);
         fromChildOut[0] = -1;
     }
+    makePipe(fromChildErr);
 
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
@@ -88,10 +90,6 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
     std::array<pollfd, 2> streams{pollfd{fromChildOut[0], POLLIN, 0},
                                   pollfd{fromChildErr[0], POLLIN, 0}};
     std::array<std::string*, 2> sinks{&result.standardOutput, &result.standardError};
-    if (output == OutputTarget::DevFull) {
-        close(fromChildOut[0]);
-        streams[0].fd = -1;
-    }
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
     int openStreams = streams[0].fd < 0 ? 1 : 2;
     while (openStreams > 0) {

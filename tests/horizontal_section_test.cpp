@@ -21,14 +21,26 @@ const std::string DASH_RULES =
     "---------------------------------------------------------- \n"
     "---------------------------------------------------------- \n";
 
+// The AtBoth section for the two forces as written and their net force.
+std::string atBothSection(const std::string& atA, const std::string& atB, const std::string& net) {
+    std::string section;
+    section += " This Means That An Extra Force Is Produced At Joint(Point) B Of The Beam  \n";
+    section += " Which Produces The Equation Below For The Entire Beam(Diagram, Figure) Above  \n";
+    section += " Ax - Bx = " + atA + " - " + atB + "\n";
+    section += " Ax - Bx = " + net + " kN\n";
+    section += " Ax  - Bx = " + net + " kN -->, Acting On The Entire Beam  \n";
+    section += " Next Equation And Topic(s) To Be Resolved Later...............  \n";
+    return section;
+}
+
 struct SectionCase {
     const char* name;
-    friend void PrintTo(const SectionCase& c, std::ostream* out) { *out << c.name; }
     std::int32_t forceAtA;
     std::int32_t forceAtB;
     std::string forceUnit;
     HorizontalCase expectedCase;
     std::string expected;  // the whole section, dash rules included
+    friend void PrintTo(const SectionCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class HorizontalSection : public testing::TestWithParam<SectionCase> {};
@@ -53,14 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                     " Ax - Bx = 3 + 0\n"
                     " Ax  = 3 kN\n"
                     " Ax  = 3 kN -->, Acting Towards The Right Side OF The Beam \n"},
-        SectionCase{
-            "AtBoth", 5, 2, "kN", HorizontalCase::AtBoth,
-            " This Means That An Extra Force Is Produced At Joint(Point) B Of The Beam  \n"
-            " Which Produces The Equation Below For The Entire Beam(Diagram, Figure) Above  \n"
-            " Ax - Bx = 5 - 2\n"
-            " Ax - Bx = 3 kN\n"
-            " Ax  - Bx = 3 kN -->, Acting On The Entire Beam  \n"
-            " Next Equation And Topic(s) To Be Resolved Later...............  \n"},
+        SectionCase{"AtBoth", 5, 2, "kN", HorizontalCase::AtBoth, atBothSection("5", "2", "3")},
         SectionCase{"Neither", 0, 0, "kN", HorizontalCase::Neither,
                     " Ax - Bx = 0 - 0\n"
                     " Ax - Bx = 0 kN\n"
@@ -74,14 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                     " Ax - Bx = 0 + -4\n"
                     " -Bx = 4 kN\n"
                     " Bx = -4 kN <--, Acting Towards The Left Side Of The Beam\n"},
-        SectionCase{
-            "EqualForcesNetZero", 6, 6, "kN", HorizontalCase::AtBoth,
-            " This Means That An Extra Force Is Produced At Joint(Point) B Of The Beam  \n"
-            " Which Produces The Equation Below For The Entire Beam(Diagram, Figure) Above  \n"
-            " Ax - Bx = 6 - 6\n"
-            " Ax - Bx = 0 kN\n"
-            " Ax  - Bx = 0 kN -->, Acting On The Entire Beam  \n"
-            " Next Equation And Topic(s) To Be Resolved Later...............  \n"},
+        SectionCase{"EqualForcesNetZero", 6, 6, "kN", HorizontalCase::AtBoth,
+                    atBothSection("6", "6", "0")},
         SectionCase{"EmptyUnitOnlyAtBKeepsBothSpaces", 0, 4, "", HorizontalCase::OnlyAtB,
                     " Ax - Bx = 0 + 4\n"
                     " -Bx = -4 \n"
@@ -95,14 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                     " Ax - Bx = 0 + -2147483648\n"
                     " -Bx = 2147483648 kN\n"
                     " Bx = -2147483648 kN <--, Acting Towards The Left Side Of The Beam\n"},
-        SectionCase{
-            "WidestDifferenceExact", MAX, MIN, "kN", HorizontalCase::AtBoth,
-            " This Means That An Extra Force Is Produced At Joint(Point) B Of The Beam  \n"
-            " Which Produces The Equation Below For The Entire Beam(Diagram, Figure) Above  \n"
-            " Ax - Bx = 2147483647 - -2147483648\n"
-            " Ax - Bx = 4294967295 kN\n"
-            " Ax  - Bx = 4294967295 kN -->, Acting On The Entire Beam  \n"
-            " Next Equation And Topic(s) To Be Resolved Later...............  \n"}),
+        SectionCase{"WidestDifferenceExact", MAX, MIN, "kN", HorizontalCase::AtBoth,
+                    atBothSection("2147483647", "-2147483648", "4294967295")}),
     testing_support::CaseName{});
 
 TEST(HorizontalSection, AZeroLengthBeamStillGetsItsSection) {

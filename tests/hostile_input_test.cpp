@@ -34,9 +34,9 @@ const std::string PAGE_OF_TEXT =
 
 struct HostileCase {
     const char* name;
-    friend void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     OutputTarget output;
+    friend void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class HostileRun : public testing::TestWithParam<HostileCase> {};

@@ -30,7 +30,6 @@ const std::string ALL_PROMPTS = LENGTH_PROMPT + VERTICAL_FORCE_PROMPT + FORCE_AT
 
 struct DialogueCase {
     const char* name;
-    friend void PrintTo(const DialogueCase& c, std::ostream* out) { *out << c.name; }
     std::string input;
     std::int32_t length;
     std::int32_t verticalForce;
@@ -38,6 +37,7 @@ struct DialogueCase {
     std::int32_t forceAtB;
     std::string forceUnit;
     std::string lengthUnit;
+    friend void PrintTo(const DialogueCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Dialogue : public testing::TestWithParam<DialogueCase> {};

@@ -8,9 +8,9 @@ namespace {
 
 struct KeyCase {
     const char* name;
-    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
     console::KeyPress key;
     bool ends;
+    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 };
 
 constexpr bool DOWN = true;

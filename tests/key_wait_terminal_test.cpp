@@ -158,8 +158,8 @@ class PausedProgram {
 
 struct KeyCase {
     const char* name;
-    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
     std::string keys;
+    friend void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ClosingKey : public testing::TestWithParam<KeyCase> {};

@@ -13,13 +13,13 @@ constexpr std::int32_t MIN = std::numeric_limits<std::int32_t>::min();
 
 struct ReactionCase {
     const char* name;
-    friend void PrintTo(const ReactionCase& c, std::ostream* out) { *out << c.name; }
     std::int32_t length;
     std::int32_t verticalForce;
     std::int64_t midpoint;
     std::int64_t loadMoment;
     std::int64_t By;
     std::int64_t Ay;
+    friend void PrintTo(const ReactionCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Reactions : public testing::TestWithParam<ReactionCase> {};
@@ -58,11 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct HorizontalCase {
     const char* name;
-    friend void PrintTo(const HorizontalCase& c, std::ostream* out) { *out << c.name; }
     std::int32_t forceAtA;
     std::int32_t forceAtB;
     std::int64_t sum;
     std::int64_t difference;
+    friend void PrintTo(const HorizontalCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class HorizontalTotals : public testing::TestWithParam<HorizontalCase> {};

@@ -82,9 +82,9 @@ TEST(VerticalSection, ZeroLengthStopsAfterTheMomentWithoutDividing) {
 // Selected lines of a report, by their line number counted from 1.
 struct LinesCase {
     const char* name;
-    friend void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
     beam::BeamProblem problem;
     std::map<int, std::string> lines;
+    friend void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class VerticalLines : public testing::TestWithParam<LinesCase> {};
