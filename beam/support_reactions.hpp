@@ -4,22 +4,25 @@
 #include <cstdint>
 
 #include "beam/beam_problem.hpp"
+#include "console/output.hpp"
 
 namespace beam {
 
-// Every value is formed exactly in 64 bits, so none of them wraps, whatever
-// 32-bit numbers were entered.
+// The force acts at the centre, so every vertical value is a whole number or a
+// whole number and a half; each is held exactly, in halves. Every value is
+// formed in 64 bits, so none of them wraps, whatever 32-bit numbers were
+// entered.
 struct SupportReactions {
-    std::int64_t midpoint = 0;    // where the vertical force acts, from A
-    std::int64_t loadMoment = 0;  // moment of the vertical force about A
-    std::int64_t By = 0;          // 0 when the length is 0: it cannot be found
-    std::int64_t Ay = 0;          // 0 when the length is 0: it cannot be found
+    console::Halves midpoint;    // where the vertical force acts, from A
+    console::Halves loadMoment;  // moment of the vertical force about A
+    console::Halves By;          // 0 when the length is 0: it cannot be found
+    console::Halves Ay;          // 0 when the length is 0: it cannot be found
     std::int64_t horizontalSum = 0;
     std::int64_t horizontalDifference = 0;
 };
 
-// Divisions truncate toward zero; the moment is divided only after it is
-// formed, so Ay + By always equals the vertical force.
+// Nothing is rounded: By is the moment divided by the length, half the force,
+// and Ay is the rest of the force.
 SupportReactions solveSupportReactions(const BeamProblem& problem);
 
 }  // namespace beam

@@ -19,6 +19,20 @@ void writeInteger(std::ostream& out, std::int64_t value) {
         out, std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
 }
 
+void writeHalves(std::ostream& out, Halves value) {
+    const bool negative = value.count < 0;
+    // Unsigned, so that even the most negative count has a magnitude.
+    const auto count = static_cast<std::uint64_t>(value.count);
+    const std::uint64_t magnitude = negative ? 0 - count : count;
+    if (negative) {
+        writeText(out, "-");
+    }
+    writeInteger(out, static_cast<std::int64_t>(magnitude / 2));
+    if (magnitude % 2 != 0) {
+        writeText(out, ".5");
+    }
+}
+
 void writeUnit(std::ostream& out, std::string_view unit) {
     writeText(out, unit);
 }

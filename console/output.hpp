@@ -24,6 +24,19 @@ void writeText(std::ostream& out, std::string_view text);
 // Plain decimal: a leading '-' for negative values, no '+', no grouping.
 void writeInteger(std::ostream& out, std::int64_t value);
 
+// A whole number or a whole number and a half, held exactly as its count of
+// halves: 7 halves is 3.5, -1 half is -0.5.
+struct Halves {
+    std::int64_t count = 0;
+};
+
+constexpr Halves operator-(Halves value) {
+    return {-value.count};
+}
+
+// The whole part as an integer is written, then ".5" for a half: 3.5, -0.5, 4.
+void writeHalves(std::ostream& out, Halves value);
+
 // A unit word exactly as the user typed it, byte for byte.
 void writeUnit(std::ostream& out, std::string_view unit);
 
@@ -39,6 +52,9 @@ inline void writePiece(std::ostream& out, std::string_view text) {
 }
 inline void writePiece(std::ostream& out, std::int64_t value) {
     writeInteger(out, value);
+}
+inline void writePiece(std::ostream& out, Halves value) {
+    writeHalves(out, value);
 }
 
 // Writes the pieces in order, then ends the line. Pieces are texts, integers,

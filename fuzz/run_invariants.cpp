@@ -1,10 +1,12 @@
 #include "fuzz/run_invariants.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/one_pass.hpp"
@@ -54,34 +56,71 @@ std::size_t occurrences(std::string_view text, std::string_view part) {
     return count;
 }
 
-// A whole decimal integer of at most 18 digits, or nothing.
-std::optional<std::int64_t> integerOf(std::string_view text) {
+// A number as the report writes it, counted in halves: "-3.5" is -7. Nothing
+// when the text is not such a number or its count does not fit 64 bits.
+std::optional<std::int64_t> halvesOf(std::string_view text) {
     const bool negative = text.starts_with('-');
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (digits.empty() || digits.size() > 18) {
+    std::string_view digits = negative ? text.substr(1) : text;
+    const bool half = digits.ends_with(".5");
+    if (half) {
+        digits.remove_suffix(2);
+    }
+    if (digits.empty()) {
         return std::nullopt;
     }
-    std::int64_t value = 0;
+    std::int64_t halves = 0;
     for (const char digit : digits) {
-        if (digit < '0' || digit > '9') {
+        if (digit < '0' || digit > '9' || __builtin_mul_overflow(halves, 10, &halves) ||
+            __builtin_add_overflow(halves, 2 * (digit - '0'), &halves)) {
             return std::nullopt;
         }
-        value = value * 10 + (digit - '0');
     }
-    return negative ? -value : value;
+    halves += half ? 1 : 0;
+    return negative ? -halves : halves;
 }
 
-// The number after a line's fixed start, up to `stop`, or to the line's end
-// when `stop` is empty.
-std::optional<std::int64_t> numberAfter(std::string_view line, std::string_view start,
-                                        std::string_view stop) {
-    if (!line.starts_with(start)) {
+// The number a line holds between `start` and `end`, when that is all it holds.
+std::optional<std::int64_t> numberBetween(std::string_view line, std::string_view start,
+                                          std::string_view end) {
+    if (line.size() < start.size() + end.size() || !line.starts_with(start) ||
+        !line.ends_with(end)) {
         return std::nullopt;
     }
-    const std::string_view rest = line.substr(start.size());
-    return integerOf(stop.empty() ? rest : rest.substr(0, rest.find(stop)));
+    return halvesOf(line.substr(start.size(), line.size() - start.size() - end.size()));
 }
 
+// The number on the first line that reads `start`, a number, then `end`.
+std::optional<std::int64_t> firstNumber(const std::vector<std::string_view>& lines,
+                                        std::string_view start, std::string_view end = "") {
+    for (const std::string_view line : lines) {
+        if (const auto number = numberBetween(line, start, end)) {
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
+// The numbers on the first line that reads `start`, a number, `middle`, a
+// number, then `end`.
+std::optional<std::pair<std::int64_t, std::int64_t>> firstTwoNumbers(
+    const std::vector<std::string_view>& lines, std::string_view start, std::string_view middle,
+    std::string_view end) {
+    for (const std::string_view line : lines) {
+        const std::size_t at = line.find(middle, start.size());
+        if (at == std::string_view::npos) {
+            continue;
+        }
+        const auto first = numberBetween(line.substr(0, at), start, "");
+        const auto second = numberBetween(line.substr(at + middle.size()), "", end);
+        if (first && second) {
+            return std::pair{*first, *second};
+        }
+    }
+    return std::nullopt;
+}
+
+// Each equation of the report, checked with the numbers it shows. Numbers are
+// compared in halves, where every product of them stays within 64 bits.
 std::optional<std::string_view> brokenInReport(std::string_view report) {
     const std::size_t cases =
         std::accumulate(std::begin(CASE_MARKS), std::end(CASE_MARKS), std::size_t{0},
@@ -96,26 +135,37 @@ std::optional<std::string_view> brokenInReport(std::string_view report) {
         return "the report ends with two dash rules and the closing message";
     }
     const std::vector<std::string_view> lines = linesOf(report);
-    if (lines.size() < 16) {
-        return "the vertical section is written";
+    const auto force = firstNumber(lines, "Ay + By = ", " Eq-1");
+    const auto midpoint = firstTwoNumbers(
+        lines, " ==> ", " / 2 = ", " = The Midpoint(Acting Point Of The Vertical Force)");
+    const auto moment = firstTwoNumbers(lines, "", " + ", " x By = 0");
+    if (!force || !midpoint || !moment) {
+        return "Eq-1, the midpoint and the moment equation are written";
     }
-    const auto force = numberAfter(lines[0], "Ay + By = ", " Eq-1");
-    const auto length = numberAfter(lines[5], " ==> ", " / 2 = ");
-    if (!force || !length) {
-        return "lines 1 and 6 hold the force and the length";
+    const auto [lengthHalves, midpointHalves] = *midpoint;
+    const auto [negatedMoment, momentLength] = *moment;
+    std::int64_t twiceMidpoint = 0;
+    if (__builtin_mul_overflow(midpointHalves, 2, &twiceMidpoint) ||
+        twiceMidpoint != lengthHalves || momentLength != lengthHalves) {
+        return "the force acts at half the length";
     }
-    if (*length == 0) {
-        return lines[11] == ZERO_LENGTH_NOTE
+    const std::int64_t length = lengthHalves / 2;
+    if (length == 0) {
+        return std::find(lines.begin(), lines.end(), ZERO_LENGTH_NOTE) != lines.end()
                    ? std::nullopt
                    : std::optional<std::string_view>("a zero length is reported, not divided by");
     }
-    const auto By = numberAfter(lines[11], " By = ", "");
-    const auto Ay = numberAfter(lines[15], " Ay = ", "");
+    const auto By = firstNumber(lines, " By = ");
+    const auto Ay = firstNumber(lines, " Ay = ");
     if (!By || !Ay) {
-        return "lines 12 and 16 hold By and Ay";
+        return "By and Ay are written";
     }
     if (*Ay + *By != *force) {
         return "Ay + By equals the force";
+    }
+    std::int64_t lengthTimesBy = 0;
+    if (__builtin_mul_overflow(length, *By, &lengthTimesBy) || negatedMoment + lengthTimesBy != 0) {
+        return "the moment equation holds for By";
     }
     return std::nullopt;
 }
