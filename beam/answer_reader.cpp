@@ -28,29 +28,75 @@ Traits::int_type skipSeparators(std::streambuf& buffer) {
     return c;
 }
 
-// The stream's buffer, or nullptr when an earlier read has already failed.
-std::streambuf* readableBuffer(std::istream& in) {
-    if (in.fail() || in.rdbuf() == nullptr) {
-        in.setstate(std::ios_base::failbit);
-        return nullptr;
-    }
-    return in.rdbuf();
-}
-
 constexpr std::int64_t LARGEST_MAGNITUDE =
     -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min());
 
-}  // namespace
+// Follows a word byte by byte: whether it is valid UTF-8, and where its last
+// whole character within the first `limit` bytes ends.
+class Utf8Follower {
+  public:
+    explicit Utf8Follower(std::size_t limit) : limit_(limit) {}
 
-std::int32_t readInteger(std::istream& in) {
-    std::streambuf* buffer = readableBuffer(in);
-    if (buffer == nullptr) {
-        return 0;
+    void take(unsigned char byte) {
+        ++taken_;
+        if (!valid_) {
+            return;
+        }
+        if (remaining_ == 0) {
+            startCharacter(byte);
+        } else if (byte >= low_ && byte <= high_) {
+            --remaining_;
+            low_ = 0x80;
+            high_ = 0xBF;
+        } else {
+            valid_ = false;
+        }
+        if (valid_ && remaining_ == 0 && taken_ <= limit_) {
+            lastBoundary_ = taken_;
+        }
     }
-    Traits::int_type c = skipSeparators(*buffer);
+
+    // The word is valid when no character was broken off at its end either.
+    bool valid() const { return valid_ && remaining_ == 0; }
+    std::size_t lastBoundary() const { return lastBoundary_; }
+
+  private:
+    // The first byte says how many follow; the ranges keep out overlong
+    // forms, surrogates and code points beyond U+10FFFF.
+    void startCharacter(unsigned char byte) {
+        low_ = 0x80;
+        high_ = 0xBF;
+        if (byte <= 0x7F) {
+            remaining_ = 0;
+        } else if (byte >= 0xC2 && byte <= 0xDF) {
+            remaining_ = 1;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            remaining_ = 2;
+            low_ = byte == 0xE0 ? 0xA0 : 0x80;
+            high_ = byte == 0xED ? 0x9F : 0xBF;
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            remaining_ = 3;
+            low_ = byte == 0xF0 ? 0x90 : 0x80;
+            high_ = byte == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            valid_ = false;
+        }
+    }
+
+    std::size_t limit_;
+    std::size_t taken_ = 0;
+    bool valid_ = true;
+    int remaining_ = 0;
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+    std::size_t lastBoundary_ = 0;
+};
+
+std::int32_t integerFrom(std::istream& in, std::streambuf& buffer) {
+    Traits::int_type c = skipSeparators(buffer);
     const bool negative = c == '-';
     if (c == '-' || c == '+') {
-        c = buffer->snextc();
+        c = buffer.snextc();
     }
     if (!isDigit(c)) {
         in.setstate(isEnd(c) ? std::ios_base::eofbit | std::ios_base::failbit
@@ -65,7 +111,7 @@ std::int32_t readInteger(std::istream& in) {
             magnitude = magnitude * 10 + (c - '0');
             inRange = magnitude <= LARGEST_MAGNITUDE;
         }
-        c = buffer->snextc();
+        c = buffer.snextc();
     }
     if (isEnd(c)) {
         in.setstate(std::ios_base::eofbit);
@@ -78,26 +124,57 @@ std::int32_t readInteger(std::istream& in) {
     return static_cast<std::int32_t>(value);
 }
 
-std::size_t readWord(std::istream& in, std::span<char> storage) {
-    std::streambuf* buffer = readableBuffer(in);
-    if (buffer == nullptr) {
-        return 0;
-    }
-    Traits::int_type c = skipSeparators(*buffer);
-    std::size_t kept = 0;
+std::size_t wordFrom(std::istream& in, std::streambuf& buffer, std::span<char> storage) {
+    Traits::int_type c = skipSeparators(buffer);
+    std::size_t length = 0;
+    Utf8Follower utf8(storage.size());
     while (!isEnd(c) && !isSeparator(c)) {
-        if (kept < storage.size()) {
-            storage[kept++] = Traits::to_char_type(c);
+        if (length < storage.size()) {
+            storage[length] = Traits::to_char_type(c);
         }
-        c = buffer->snextc();
+        ++length;
+        utf8.take(static_cast<unsigned char>(c));
+        c = buffer.snextc();
     }
     if (isEnd(c)) {
         in.setstate(std::ios_base::eofbit);
     }
-    if (kept == 0) {
+    if (length == 0) {
         in.setstate(std::ios_base::failbit);
     }
-    return kept;
+    if (length <= storage.size()) {
+        return length;
+    }
+    // Cut short: a UTF-8 word is cut between characters, any other between bytes.
+    return utf8.valid() ? utf8.lastBoundary() : storage.size();
+}
+
+// Reads with `read` from the stream's buffer. A read after a failed one, or
+// one whose buffer throws (as a file's buffer does on a read error), fails.
+template <typename Result, typename Read>
+Result readGuarded(std::istream& in, Read read) {
+    if (in.fail() || in.rdbuf() == nullptr) {
+        in.setstate(std::ios_base::failbit);
+        return Result{};
+    }
+    try {
+        return read(*in.rdbuf());
+    } catch (...) {
+        in.setstate(std::ios_base::badbit | std::ios_base::failbit);
+        return Result{};
+    }
+}
+
+}  // namespace
+
+std::int32_t readInteger(std::istream& in) {
+    return readGuarded<std::int32_t>(
+        in, [&in](std::streambuf& buffer) { return integerFrom(in, buffer); });
+}
+
+std::size_t readWord(std::istream& in, std::span<char> storage) {
+    return readGuarded<std::size_t>(
+        in, [&in, storage](std::streambuf& buffer) { return wordFrom(in, buffer, storage); });
 }
 
 }  // namespace beam

@@ -100,6 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"LongWordCutAndDiscarded", "abcdefgh next", "abcde", false, " next"},
                     WordCase{"NulBytesKept", "a\0b c"s, "a\0b"s, false, " c"},
                     WordCase{"RawBytesKept", "\xC3\xA9\xFF", "\xC3\xA9\xFF", false, ""},
+                    WordCase{"TwoByteCharacterAtTheCut", "abcd\xC3\xA9 m", "abcd", false, " m"},
+                    WordCase{"ThreeByteCharacterAtTheCut", "abc\xE2\x82\xAC", "abc", false, ""},
+                    WordCase{"ThreeByteCharacterFillingIt", "ab\xE2\x82\xAC", "ab\xE2\x82\xAC",
+                             false, ""},
+                    WordCase{"NotUtf8CutBetweenBytes", "abcd\xC3\xA9\xFF", "abcd\xC3", false, ""},
                     WordCase{"Empty", "", "", true, ""},
                     WordCase{"OnlySeparators", " \t ", "", true, ""}),
     testing_support::CaseName{});
@@ -120,6 +125,21 @@ TEST(FailedRead, AnAnswerEndingTheInputIsKeptAndTheNextReadFails) {
     EXPECT_FALSE(in.fail());
     EXPECT_EQ(beam::readInteger(in), 0);
     EXPECT_TRUE(in.fail());
+}
+
+// A file's buffer throws when reading the file fails.
+class FailingRead : public std::streambuf {
+  protected:
+    int_type underflow() override { throw std::ios_base::failure("error reading the file"); }
+};
+
+TEST(FailedRead, ABufferThatThrowsFailsTheReadAndEveryLaterOne) {
+    FailingRead failing;
+    std::istream in(&failing);
+    EXPECT_EQ(beam::readInteger(in), 0);
+    EXPECT_TRUE(in.fail());
+    std::array<char, CAPACITY> storage{};
+    EXPECT_EQ(beam::readWord(in, storage), 0U);
 }
 
 TEST(WordReadLongInput, AMegabyteWordKeepsItsStartAndLeavesTheNextAnswer) {

@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         DialogueCase{"LongUnitsKeepTheirStart",
                      "1 2 3 4 ABCDEFGHIJKLMNOPQRSTUVWXYZ metres-and-more extra", 1, 2, 3, 4,
                      "ABCDEFGHIJKLMNOPQRS", "metres-and-"},
+        DialogueCase{"CyrillicUnitCutBetweenLetters", "1 2 3 4 килоньютон м", 1, 2, 3, 4,
+                     "килоньюто", "м"},
         DialogueCase{"NulInsideAUnit", "1 2 3 4 k\0N m"s, 1, 2, 3, 4, "k\0N"s, "m"}),
     testing_support::CaseName{});
 
