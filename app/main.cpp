@@ -7,13 +7,17 @@
 #include "app/one_pass.hpp"
 #include "console/key_wait.hpp"
 #include "console/output.hpp"
+#include "console/standard_input.hpp"
 
 int main() {
     // A reader that goes away early must not end the run.
     console::ignoreWriteErrors();
     std::ios_base::sync_with_stdio(false);
-    app::runOnePass(std::cin, std::cout);
+    // Read errors end the answers instead of ending the program.
+    console::StandardInputBuffer standardInput;
+    std::istream answers(&standardInput);
+    app::runOnePass(answers, std::cout);
     std::cout.flush();
-    console::waitForKeyPress();
+    console::waitForKeyPress(app::CLOSING_MESSAGE);
     return 0;
 }

@@ -10,12 +10,18 @@
 #include <chrono>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace testing_support {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr auto TIME_LIMIT = std::chrono::seconds(20);
+// A slow writer: a few bytes at a time, each after a pause.
+constexpr std::size_t PIECE_SIZE = 4;
+constexpr auto PAUSE_BETWEEN_PIECES = std::chrono::milliseconds(50);
 
 void makePipe(std::array<int, 2>& ends) {
     if (pipe2(ends.data(), O_CLOEXEC) != 0) {
@@ -44,12 +50,57 @@ int fileHolding(const std::string& data) {
     return fd;
 }
 
+// The descriptor the child gets as its standard input, -1 for none; a pipe's
+// write end goes to `writeEnd`.
+int inputFor(InputSource source, const std::string& input, int& writeEnd) {
+    switch (source) {
+        case InputSource::File:
+            return fileHolding(input);
+        case InputSource::Closed:
+            return -1;
+        case InputSource::Directory:
+            return open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        case InputSource::WriteOnly: {
+            std::string name = "/tmp/beam-reactions-write-only-XXXXXX";
+            close(mkostemp(name.data(), O_CLOEXEC));
+            const int fd = open(name.c_str(), O_WRONLY | O_CLOEXEC);
+            unlink(name.c_str());
+            return fd;
+        }
+        case InputSource::NonBlockingPipe: {
+            std::array<int, 2> ends{};
+            makePipe(ends);
+            fcntl(ends[0], F_SETFL, O_NONBLOCK);
+            writeEnd = ends[1];
+            return ends[0];
+        }
+    }
+    return -1;
+}
+
+void writeInPieces(int fd, const std::string& input) {
+    // Should the program go early, the write fails rather than ending the test.
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+    for (std::size_t at = 0; at < input.size(); at += PIECE_SIZE) {
+        std::this_thread::sleep_for(PAUSE_BETWEEN_PIECES);
+        const std::string piece = input.substr(at, PIECE_SIZE);
+        if (write(fd, piece.data(), piece.size()) != static_cast<ssize_t>(piece.size())) {
+            break;
+        }
+    }
+    close(fd);
+}
+
 }  // namespace
 
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
-                                 OutputTarget output, const std::vector<std::string>& arguments,
-                                 int timeLimitMs) {
-    const int inputFile = fileHolding(input);
+                                 OutputTarget output, InputSource source,
+                                 const std::vector<std::string>& arguments) {
+    int pipeWriteEnd = -1;
+    const int inputFd = inputFor(source, input, pipeWriteEnd);
     // The read end is -1 wherever there is nothing for this side to read.
     std::array<int, 2> fromChildOut{-1, -1};
     std::array<int, 2> fromChildErr{};
@@ -76,21 +127,31 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
     }
     if (child == 0) {
         setsid();
-        dup2(inputFile, STDIN_FILENO);
         dup2(fromChildOut[1], STDOUT_FILENO);
         dup2(fromChildErr[1], STDERR_FILENO);
+        if (inputFd < 0) {
+            close(STDIN_FILENO);
+        } else {
+            dup2(inputFd, STDIN_FILENO);
+        }
         execv(program.c_str(), argv.data());
         _exit(127);
     }
-    close(inputFile);
+    if (inputFd >= 0) {
+        close(inputFd);
+    }
     close(fromChildOut[1]);
     close(fromChildErr[1]);
+    std::thread writer;
+    if (pipeWriteEnd >= 0) {
+        writer = std::thread(writeInPieces, pipeWriteEnd, input);
+    }
 
     ProcessResult result;
     std::array<pollfd, 2> streams{pollfd{fromChildOut[0], POLLIN, 0},
                                   pollfd{fromChildErr[0], POLLIN, 0}};
     std::array<std::string*, 2> sinks{&result.standardOutput, &result.standardError};
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeLimitMs);
+    const auto deadline = Clock::now() + TIME_LIMIT;
     int openStreams = streams[0].fd < 0 ? 1 : 2;
     while (openStreams > 0) {
         const auto left =
@@ -124,6 +185,9 @@ ProcessResult runWithoutTerminal(const std::string& program, const std::string& 
         }
     }
     waitpid(child, &result.waitStatus, 0);
+    if (writer.joinable()) {
+        writer.join();
+    }
     return result;
 }
 

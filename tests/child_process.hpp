@@ -20,12 +20,21 @@ enum class OutputTarget {
     ClosedPipe,  // a pipe whose reader has already gone
 };
 
+// What the child's standard input is.
+enum class InputSource {
+    File,             // a file holding the input, as `< answers.txt` gives it
+    Closed,           // no descriptor at all, as `<&-` leaves it
+    Directory,        // a directory, which cannot be read
+    WriteOnly,        // a file opened only for writing
+    NonBlockingPipe,  // a non-blocking pipe; its writer sends the input in pieces
+};
+
 // Runs the program in a new session, so it has no controlling terminal, with
-// `input` on its standard input. A child still running after the time limit
-// is killed.
+// `input` on its standard input. A child still running after 20 seconds is
+// killed.
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
                                  OutputTarget output = OutputTarget::Captured,
-                                 const std::vector<std::string>& arguments = {},
-                                 int timeLimitMs = 20000);
+                                 InputSource source = InputSource::File,
+                                 const std::vector<std::string>& arguments = {});
 
 }  // namespace testing_support

@@ -6,11 +6,14 @@
 
 #include <string>
 
+#include "case_name.hpp"
 #include "child_process.hpp"
 #include "golden_file.hpp"
 
 namespace {
 
+using testing_support::InputSource;
+using testing_support::OutputTarget;
 using testing_support::readFile;
 using testing_support::runWithoutTerminal;
 
@@ -33,11 +36,43 @@ INSTANTIATE_TEST_SUITE_P(Golden, WholeRun,
                              return test.param;
                          });
 
+// Standard input that fails to be read, or is slow to come, with the case of
+// golden/ whose output it gives.
+struct InputCase {
+    const char* name;
+    InputSource source;
+    std::string goldenCase;
+    friend void PrintTo(const InputCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class UnusualInput : public testing::TestWithParam<InputCase> {};
+
+TEST_P(UnusualInput, WritesTheExpectedOutputAndExitsZero) {
+    const std::string base = std::string(GOLDEN_DIRECTORY) + "/" + GetParam().goldenCase;
+    const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"),
+                                           OutputTarget::Captured, GetParam().source);
+    ASSERT_FALSE(result.timedOut);
+    EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
+    EXPECT_EQ(result.standardError, "");
+    ASSERT_TRUE(WIFEXITED(result.waitStatus)) << "ended by signal " << WTERMSIG(result.waitStatus);
+    EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);
+}
+
+// A read error is the end of the input: the output of an empty input.
+INSTANTIATE_TEST_SUITE_P(
+    StandardInput, UnusualInput,
+    testing::Values(InputCase{"Closed", InputSource::Closed, "empty_input"},
+                    InputCase{"Directory", InputSource::Directory, "empty_input"},
+                    InputCase{"WriteOnly", InputSource::WriteOnly, "empty_input"},
+                    InputCase{"SlowNonBlockingPipe", InputSource::NonBlockingPipe,
+                              "worked_example"}),
+    testing_support::CaseName{});
+
 TEST(WholeRunArguments, AreIgnoredHelpIncluded) {
     const std::string base = std::string(GOLDEN_DIRECTORY) + "/worked_example";
-    const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"),
-                                           testing_support::OutputTarget::Captured,
-                                           {"--help", "-v", "extra words"});
+    const auto result =
+        runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"), OutputTarget::Captured,
+                           InputSource::File, {"--help", "-v", "extra words"});
     EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
     ASSERT_TRUE(WIFEXITED(result.waitStatus));
     EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);

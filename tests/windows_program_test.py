@@ -6,7 +6,8 @@
   windows_program_test.py key EXE KEY_NAME
 
 `golden` runs every case of GOLDEN_DIR/cases.txt with its answers redirected and
-no terminal, and compares standard output with the CRLF form of <case>.out.
+no terminal, and compares standard output with the CRLF form of <case>.out; then
+the same with standard input closed and a directory, which read as empty input.
 `key` starts the program on a pseudo-terminal, types the answers there, and
 checks that the named key ends the closing pause with exit status 0.
 """
@@ -41,32 +42,48 @@ def case_names(golden_dir):
                 yield words[0]
 
 
+def unreadable_inputs():
+    """Standard input that cannot be read, as arguments to subprocess.run."""
+    yield "closed_input", {"stdin": None, "preexec_fn": lambda: os.close(0)}
+    directory = os.open("/", os.O_RDONLY)
+    try:
+        yield "directory_input", {"stdin": directory}
+    finally:
+        os.close(directory)
+
+
+def run_one(exe, name, base, stdin):
+    with open(base + ".out", "rb") as expected_file:
+        expected = expected_file.read().replace(b"\n", b"\r\n")
+    result = subprocess.run(["wine", exe], capture_output=True, start_new_session=True,
+                            timeout=RUN_TIME_LIMIT, check=False, **stdin)
+    problems = []
+    if result.returncode != 0:
+        problems.append(f"exit status {result.returncode}")
+    if result.stdout != expected:
+        at = next((i for i, (a, b) in enumerate(zip(result.stdout, expected)) if a != b),
+                  min(len(result.stdout), len(expected)))
+        problems.append(f"output differs at byte {at}: "
+                        f"{result.stdout[at:at + 40]!r} != {expected[at:at + 40]!r}")
+    if result.stderr:
+        problems.append(f"standard error: {result.stderr[:200]!r}")
+    if problems:
+        print(f"FAILED {name}: " + "; ".join(problems))
+        return False
+    print(f"ok {name}")
+    return True
+
+
 def run_golden(exe, golden_dir):
-    passed, failed = 0, 0
+    results = []
     for name in case_names(golden_dir):
         base = os.path.join(golden_dir, name)
-        with open(base + ".out", "rb") as expected_file:
-            expected = expected_file.read().replace(b"\n", b"\r\n")
         with open(base + ".in", "rb") as answers:
-            result = subprocess.run(["wine", exe], stdin=answers, capture_output=True,
-                                    start_new_session=True, timeout=RUN_TIME_LIMIT,
-                                    check=False)
-        problems = []
-        if result.returncode != 0:
-            problems.append(f"exit status {result.returncode}")
-        if result.stdout != expected:
-            at = next((i for i, (a, b) in enumerate(zip(result.stdout, expected)) if a != b),
-                      min(len(result.stdout), len(expected)))
-            problems.append(f"output differs at byte {at}: "
-                            f"{result.stdout[at:at + 40]!r} != {expected[at:at + 40]!r}")
-        if result.stderr:
-            problems.append(f"standard error: {result.stderr[:200]!r}")
-        if problems:
-            failed += 1
-            print(f"FAILED {name}: " + "; ".join(problems))
-        else:
-            passed += 1
-            print(f"ok {name}")
+            results.append(run_one(exe, name, base, {"stdin": answers}))
+    # A read error is the end of the input: the output of an empty input.
+    for name, stdin in unreadable_inputs():
+        results.append(run_one(exe, name, os.path.join(golden_dir, "empty_input"), stdin))
+    passed, failed = results.count(True), results.count(False)
     print(f"{passed} passed, {failed} failed")
     return 0 if failed == 0 and passed > 0 else 1
 
