@@ -1,16 +1,24 @@
 // The closing pause on POSIX systems: one key from the controlling terminal.
 //
-// The terminal is put in raw mode for the wait and its saved mode is put back
-// on every way out: after the key, at exit, and on a terminating signal.
+// The terminal is in raw mode only while the program waits, and its saved mode
+// is put back on every way out: after the key, and before a signal ends or
+// stops the program. As in the small password readers, the handler only
+// records the signal; the waiting code puts back the mode and the dispositions
+// it found, then sends the signal again. So a signal ignored at start stays
+// ignored, a terminating one still ends the program by that signal, and a stop
+// (SIGTSTP) leaves the terminal as it was until SIGCONT, when the wait goes on.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
+#include <ctime>
 
 #include "console/key_wait.hpp"
 
@@ -19,56 +27,81 @@ namespace {
 
 // How long the rest of a key (an escape sequence or a UTF-8 character) may
 // take to follow its first byte. A lone Esc ends the wait after this.
-constexpr int FOLLOWING_BYTE_WAIT_MS = 150;
+constexpr long FOLLOWING_BYTE_WAIT_NS = 150'000'000;
 // Longest escape sequence read to its end; anything longer is cut off there.
 constexpr int LONGEST_SEQUENCE = 32;
 constexpr unsigned char ESC = 0x1b;
 constexpr int NO_BYTE = -1;
 
-constexpr std::array TERMINATING_SIGNALS = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
+// The signals that would end or stop the program while the terminal is raw.
+// SIGTTIN and SIGTTOU keep their usual course: they stop a background job
+// before it reads the terminal or changes its mode.
+constexpr std::array WATCHED_SIGNALS = {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGTSTP};
 
 int terminalFd = -1;
 termios savedMode{};
-volatile std::sig_atomic_t rawModeOn = 0;
-std::array<struct sigaction, TERMINATING_SIGNALS.size()> previousActions{};
+std::array<struct sigaction, WATCHED_SIGNALS.size()> dispositionsFound{};
+sigset_t watched{};    // those of WATCHED_SIGNALS not ignored at start
+sigset_t maskFound{};  // the signal mask as found, in force only inside ppoll
+std::array<volatile std::sig_atomic_t, WATCHED_SIGNALS.size()> arrived{};
 
-void disableRawMode() {
-    if (rawModeOn != 0) {
-        tcsetattr(terminalFd, TCSANOW, &savedMode);
-        rawModeOn = 0;
+extern "C" void recordSignal(int signalNumber) {
+    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
+        if (WATCHED_SIGNALS[i] == signalNumber) {
+            arrived[i] = 1;
+        }
     }
 }
 
-extern "C" void disableRawModeAtExit() {
-    disableRawMode();
+bool signalArrived() {
+    return std::ranges::any_of(arrived, [](std::sig_atomic_t flag) { return flag != 0; });
 }
 
-// Puts the terminal back, then lets the signal end the program as it would have.
-extern "C" void restoreAndResignal(int signalNumber) {
-    disableRawMode();
-    struct sigaction defaultAction {};
-    defaultAction.sa_handler = SIG_DFL;
-    sigemptyset(&defaultAction.sa_mask);
-    sigaction(signalNumber, &defaultAction, nullptr);
-    static_cast<void>(raise(signalNumber));  // delivered once this handler returns
+// Records each watched signal that is not ignored. They are held back except
+// while the wait sleeps in ppoll, so none slips in between a check and a read.
+void watchSignals() {
+    sigemptyset(&watched);
+    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
+        sigaction(WATCHED_SIGNALS[i], nullptr, &dispositionsFound[i]);
+        if (dispositionsFound[i].sa_handler != SIG_IGN) {
+            sigaddset(&watched, WATCHED_SIGNALS[i]);
+        }
+    }
+    sigprocmask(SIG_BLOCK, &watched, &maskFound);
+    struct sigaction record {};
+    record.sa_handler = recordSignal;
+    sigemptyset(&record.sa_mask);
+    for (const int signalNumber : WATCHED_SIGNALS) {
+        if (sigismember(&watched, signalNumber) == 1) {
+            sigaction(signalNumber, &record, nullptr);
+        }
+    }
 }
 
-void catchTerminatingSignals() {
-    struct sigaction action {};
-    action.sa_handler = restoreAndResignal;
-    sigemptyset(&action.sa_mask);
-    for (const int signalNumber : TERMINATING_SIGNALS) {
-        sigaddset(&action.sa_mask, signalNumber);
+// Puts back the dispositions and the mask as found. A signal still pending
+// then takes its own course, now that the terminal is restored.
+void unwatchSignals() {
+    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
+        if (sigismember(&watched, WATCHED_SIGNALS[i]) == 1) {
+            sigaction(WATCHED_SIGNALS[i], &dispositionsFound[i], nullptr);
+        }
     }
-    for (std::size_t i = 0; i < TERMINATING_SIGNALS.size(); ++i) {
-        sigaction(TERMINATING_SIGNALS[i], &action, &previousActions[i]);
-    }
+    sigprocmask(SIG_SETMASK, &maskFound, nullptr);
 }
 
-void releaseTerminatingSignals() {
-    for (std::size_t i = 0; i < TERMINATING_SIGNALS.size(); ++i) {
-        sigaction(TERMINATING_SIGNALS[i], &previousActions[i], nullptr);
+// Sends each recorded signal again, to take the course it was found with.
+// Returns whether there was one, and so whether the program is back from a
+// stop (or from a handler of its caller's) and should wait on.
+bool resendArrivedSignals() {
+    bool resent = false;
+    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
+        if (arrived[i] != 0) {
+            arrived[i] = 0;
+            resent = true;
+            static_cast<void>(raise(WATCHED_SIGNALS[i]));
+        }
     }
+    return resent;
 }
 
 // No line editing, no echo, no signal keys, no flow control, one byte at a
@@ -82,37 +115,40 @@ bool enableRawMode() {
     raw.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN | ISIG);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    rawModeOn = 1;
-    if (tcsetattr(terminalFd, TCSANOW, &raw) != 0) {
-        disableRawMode();
-        return false;
-    }
-    return true;
+    return tcsetattr(terminalFd, TCSANOW, &raw) == 0;
 }
 
-// One byte, waiting as long as it takes; NO_BYTE when reading fails.
-int readByte() {
-    unsigned char byte = 0;
+void disableRawMode() {
+    tcsetattr(terminalFd, TCSANOW, &savedMode);
+}
+
+// One byte, waiting for it at most `limit` (without end when null); NO_BYTE
+// when none comes, reading fails, or a watched signal arrives first.
+int readByte(const timespec* limit) {
+    pollfd ready{terminalFd, POLLIN, 0};
     for (;;) {
-        const ssize_t count = read(terminalFd, &byte, 1);
-        if (count == 1) {
-            return byte;
+        if (signalArrived()) {
+            return NO_BYTE;
         }
-        if (count < 0 && errno == EINTR) {
-            continue;
+        const int result = ppoll(&ready, 1, limit, &maskFound);
+        if (result == 0) {
+            return NO_BYTE;
         }
-        return NO_BYTE;
+        if (result > 0) {
+            break;
+        }
+        if (errno != EINTR) {
+            return NO_BYTE;
+        }
     }
+    unsigned char byte = 0;
+    return read(terminalFd, &byte, 1) == 1 ? byte : NO_BYTE;
 }
 
 // The next byte of a key already begun, or NO_BYTE if none follows soon.
 int readFollowingByte() {
-    pollfd ready{terminalFd, POLLIN, 0};
-    int result = 0;
-    do {
-        result = poll(&ready, 1, FOLLOWING_BYTE_WAIT_MS);
-    } while (result < 0 && errno == EINTR);
-    return result == 1 && (ready.revents & POLLIN) != 0 ? readByte() : NO_BYTE;
+    constexpr timespec soon{0, FOLLOWING_BYTE_WAIT_NS};
+    return readByte(&soon);
 }
 
 constexpr bool isContinuationByte(int byte) {
@@ -172,7 +208,7 @@ void readRestOfEscape(bool afterAlt) {
 
 // Reads one whole key, so that no piece of it is left for the shell.
 void readOneKey() {
-    const int first = readByte();
+    const int first = readByte(nullptr);
     if (first == ESC) {
         readRestOfEscape(false);
     } else if (first != NO_BYTE) {
@@ -180,21 +216,42 @@ void readOneKey() {
     }
 }
 
+// Whether what the program writes can reach a screen: a terminal, or a pipe
+// or socket to a program (a pager, tee) that shows it. A file, /dev/null or a
+// closed standard output shows nothing.
+bool standardOutputMayBeSeen() {
+    struct stat status {};
+    if (fstat(STDOUT_FILENO, &status) != 0) {
+        return false;
+    }
+    return S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || isatty(STDOUT_FILENO) == 1;
+}
+
+void showOnTerminal(std::string_view line) {
+    std::array<iovec, 2> pieces{iovec{const_cast<char*>(line.data()), line.size()},
+                                iovec{const_cast<char*>("\n"), 1}};
+    static_cast<void>(writev(terminalFd, pieces.data(), static_cast<int>(pieces.size())));
+}
+
 }  // namespace
 
-void waitForKeyPress() {
+void waitForKeyPress(std::string_view closingMessage) {
     terminalFd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (terminalFd < 0) {
         return;
     }
-    static const bool restoresAtExit = std::atexit(disableRawModeAtExit) == 0;
-    static_cast<void>(restoresAtExit);
-    catchTerminatingSignals();
-    if (enableRawMode()) {
-        readOneKey();
-        disableRawMode();
+    if (!standardOutputMayBeSeen()) {
+        showOnTerminal(closingMessage);
     }
-    releaseTerminatingSignals();
+    // A key or a failed read ends the wait; after a stop it goes on.
+    do {
+        watchSignals();
+        if (enableRawMode()) {
+            readOneKey();
+            disableRawMode();
+        }
+        unwatchSignals();
+    } while (resendArrivedSignals());
     close(terminalFd);
     terminalFd = -1;
 }
