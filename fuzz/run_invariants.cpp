@@ -1,6 +1,7 @@
 #include "fuzz/run_invariants.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -59,24 +60,19 @@ std::size_t occurrences(std::string_view text, std::string_view part) {
 // A number as the report writes it, counted in halves: "-3.5" is -7. Nothing
 // when the text is not such a number or its count does not fit 64 bits.
 std::optional<std::int64_t> halvesOf(std::string_view text) {
-    const bool negative = text.starts_with('-');
-    std::string_view digits = negative ? text.substr(1) : text;
-    const bool half = digits.ends_with(".5");
-    if (half) {
-        digits.remove_suffix(2);
-    }
-    if (digits.empty()) {
+    const bool half = text.ends_with(".5");
+    const std::string_view whole = half ? text.substr(0, text.size() - 2) : text;
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(whole.data(), whole.data() + whole.size(), value);
+    std::int64_t halves = 0;
+    if (whole.empty() || whole.starts_with('+') || error != std::errc{} ||
+        end != whole.data() + whole.size() || __builtin_mul_overflow(value, 2, &halves)) {
         return std::nullopt;
     }
-    std::int64_t halves = 0;
-    for (const char digit : digits) {
-        if (digit < '0' || digit > '9' || __builtin_mul_overflow(halves, 10, &halves) ||
-            __builtin_add_overflow(halves, 2 * (digit - '0'), &halves)) {
-            return std::nullopt;
-        }
+    if (half) {
+        halves += whole.starts_with('-') ? -1 : 1;
     }
-    halves += half ? 1 : 0;
-    return negative ? -halves : halves;
+    return halves;
 }
 
 // The number a line holds between `start` and `end`, when that is all it holds.
@@ -92,12 +88,10 @@ std::optional<std::int64_t> numberBetween(std::string_view line, std::string_vie
 // The number on the first line that reads `start`, a number, then `end`.
 std::optional<std::int64_t> firstNumber(const std::vector<std::string_view>& lines,
                                         std::string_view start, std::string_view end = "") {
-    for (const std::string_view line : lines) {
-        if (const auto number = numberBetween(line, start, end)) {
-            return number;
-        }
-    }
-    return std::nullopt;
+    const auto line = std::ranges::find_if(lines, [start, end](std::string_view candidate) {
+        return numberBetween(candidate, start, end).has_value();
+    });
+    return line == lines.end() ? std::nullopt : numberBetween(*line, start, end);
 }
 
 // The numbers on the first line that reads `start`, a number, `middle`, a
