@@ -1,7 +1,6 @@
 #include "beam/horizontal_section.hpp"
 
 #include <cstdint>
-#include <string_view>
 
 #include "beam/horizontal_case.hpp"
 #include "console/output.hpp"
@@ -9,37 +8,29 @@
 namespace beam {
 namespace {
 
-using console::writeDashRule;
+using console::DASH_RULE;
 using console::writeLine;
 
-constexpr std::string_view AX_MINUS_BX = " Ax - Bx = ";
-constexpr std::string_view AX_WIDE_MINUS_BX = " Ax  - Bx = ";
-constexpr std::string_view AX_WIDE = " Ax  = ";
-constexpr std::string_view NO_REACTION = "0.00 ";
-constexpr std::int64_t ABSENT_FORCE = 0;
-
 void writeOnlyAtB(std::ostream& out, const BeamProblem& problem) {
-    const std::int64_t forceAtB = problem.forceAtB;
-    writeLine(out, AX_MINUS_BX, ABSENT_FORCE, " + ", forceAtB);
-    writeLine(out, " -Bx = ", -forceAtB, UNIT_GAP, problem.forceUnit);
-    writeLine(out, " Bx = ", forceAtB, UNIT_GAP, problem.forceUnit,
+    writeLine(out, " Ax - Bx = 0 + ", problem.forceAtB);
+    writeLine(out, " -Bx = ", -std::int64_t{problem.forceAtB}, " ", problem.forceUnit);
+    writeLine(out, " Bx = ", problem.forceAtB, " ", problem.forceUnit,
               " <--, Acting Towards The Left Side Of The Beam");
 }
 
 void writeOnlyAtA(std::ostream& out, const BeamProblem& problem) {
-    const std::int64_t forceAtA = problem.forceAtA;
-    writeLine(out, AX_MINUS_BX, forceAtA, " + ", ABSENT_FORCE);
-    writeLine(out, AX_WIDE, forceAtA, UNIT_GAP, problem.forceUnit);
-    writeLine(out, AX_WIDE, forceAtA, UNIT_GAP, problem.forceUnit,
+    writeLine(out, " Ax - Bx = ", problem.forceAtA, " + 0");
+    writeLine(out, " Ax  = ", problem.forceAtA, " ", problem.forceUnit);
+    writeLine(out, " Ax  = ", problem.forceAtA, " ", problem.forceUnit,
               " -->, Acting Towards The Right Side OF The Beam ");
 }
 
 // Both forces, their difference, and that difference as one force on the beam.
 void writeNetForce(std::ostream& out, const BeamProblem& problem,
                    const SupportReactions& reactions) {
-    writeLine(out, AX_MINUS_BX, problem.forceAtA, " - ", problem.forceAtB);
-    writeLine(out, AX_MINUS_BX, reactions.horizontalDifference, UNIT_GAP, problem.forceUnit);
-    writeLine(out, AX_WIDE_MINUS_BX, reactions.horizontalDifference, UNIT_GAP, problem.forceUnit,
+    writeLine(out, " Ax - Bx = ", problem.forceAtA, " - ", problem.forceAtB);
+    writeLine(out, " Ax - Bx = ", reactions.horizontalDifference, " ", problem.forceUnit);
+    writeLine(out, " Ax  - Bx = ", reactions.horizontalDifference, " ", problem.forceUnit,
               " -->, Acting On The Entire Beam  ");
 }
 
@@ -54,8 +45,7 @@ void writeAtBoth(std::ostream& out, const BeamProblem& problem, const SupportRea
 void writeNeither(std::ostream& out, const BeamProblem& problem,
                   const SupportReactions& reactions) {
     writeNetForce(out, problem, reactions);
-    writeLine(out, " Ax = ", NO_REACTION, problem.forceUnit, ", And , Bx = ", NO_REACTION,
-              problem.forceUnit);
+    writeLine(out, " Ax = 0.00 ", problem.forceUnit, ", And , Bx = 0.00 ", problem.forceUnit);
 }
 
 }  // namespace
@@ -76,8 +66,8 @@ void writeHorizontalSection(std::ostream& out, const BeamProblem& problem,
             writeNeither(out, problem, reactions);
             break;
     }
-    writeDashRule(out);
-    writeDashRule(out);
+    writeLine(out, DASH_RULE);
+    writeLine(out, DASH_RULE);
 }
 
 }  // namespace beam

@@ -23,7 +23,7 @@ constexpr std::string_view LENGTH_UNIT_PROMPT = " Enter The Unit For The Length 
 // The prompt stays on its own line, with the cursor after it, while the
 // program waits for the answer.
 void prompt(std::ostream& out, std::string_view text) {
-    console::writeText(out, text);
+    console::writePiece(out, text);
     out.flush();
 }
 

@@ -33,7 +33,7 @@ inline constexpr std::string_view INTRODUCTION_SCREEN = std::string_view(R"(
 
 // Written without a flush: it reaches the screen with the first prompt.
 inline void writeIntroductionScreen(std::ostream& out) {
-    console::writeText(out, INTRODUCTION_SCREEN);
+    console::writePiece(out, INTRODUCTION_SCREEN);
 }
 
 }  // namespace beam

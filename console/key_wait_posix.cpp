@@ -172,8 +172,9 @@ void readRestOfCharacter(int lead) {
     }
 }
 
-// Parameter and intermediate bytes, then one final byte: ESC [ 1 ; 5 A.
-void readRestOfControlSequence() {
+// A CSI sequence after its ESC [: parameter and intermediate bytes, then one
+// final byte, as in ESC [ 1 ; 5 A.
+void readRestOfCsiSequence() {
     int byte = readFollowingByte();
     if (byte == '[') {  // the Linux console's F1 to F5: ESC [ [ A
         readFollowingByte();
@@ -184,8 +185,9 @@ void readRestOfControlSequence() {
     }
 }
 
-// Modifier digits, then one final byte: ESC O P, ESC O 1 ; 2 P.
-void readRestOfShiftThree() {
+// An SS3 sequence after its ESC O: modifier digits, then one final byte, as in
+// ESC O P or ESC O 1 ; 2 P.
+void readRestOfSs3Sequence() {
     int byte = readFollowingByte();
     for (int length = 0; byte >= 0x30 && byte <= 0x3F && length < LONGEST_SEQUENCE; ++length) {
         byte = readFollowingByte();
@@ -196,9 +198,9 @@ void readRestOfShiftThree() {
 void readRestOfEscape(bool afterAlt) {
     const int byte = readFollowingByte();
     if (byte == '[') {
-        readRestOfControlSequence();
+        readRestOfCsiSequence();
     } else if (byte == 'O') {
-        readRestOfShiftThree();
+        readRestOfSs3Sequence();
     } else if (byte == ESC && !afterAlt) {  // Alt with a key that sends its own Esc
         readRestOfEscape(true);
     } else if (byte != NO_BYTE) {

@@ -7,45 +7,41 @@
 
 namespace console {
 
-void writeText(std::ostream& out, std::string_view text) {
+void writePiece(std::ostream& out, std::string_view text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void writeInteger(std::ostream& out, std::int64_t value) {
+void writePiece(std::ostream& out, std::int64_t value) {
     // Room for every digit of the widest value and its sign.
     std::array<char, std::numeric_limits<std::int64_t>::digits10 + 2> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    writeText(
+    writePiece(
         out, std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
 }
 
-void writeHalves(std::ostream& out, Halves value) {
+void writePiece(std::ostream& out, Halves value) {
     const bool negative = value.count < 0;
     // Unsigned, so that even the most negative count has a magnitude.
     const auto count = static_cast<std::uint64_t>(value.count);
     const std::uint64_t magnitude = negative ? 0 - count : count;
     if (negative) {
-        writeText(out, "-");
+        writePiece(out, "-");
     }
-    writeInteger(out, static_cast<std::int64_t>(magnitude / 2));
+    writePiece(out, static_cast<std::int64_t>(magnitude / 2));
     if (magnitude % 2 != 0) {
-        writeText(out, ".5");
+        writePiece(out, ".5");
     }
 }
 
-void writeUnit(std::ostream& out, std::string_view unit) {
-    writeText(out, unit);
+void endLine(std::ostream& out) {
+    out.put('\n');
+    out.flush();
 }
 
 void ignoreWriteErrors() {
 #ifdef SIGPIPE  // POSIX only: Windows reports the failed write instead
     static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
 #endif
-}
-
-void endLine(std::ostream& out) {
-    out.put('\n');
-    out.flush();
 }
 
 }  // namespace console
