@@ -52,8 +52,8 @@ TEST_P(Dialogue, AsksEveryQuestionAndFillsTheProblem) {
     EXPECT_EQ(problem.verticalForce, c.verticalForce);
     EXPECT_EQ(problem.forceAtA, c.forceAtA);
     EXPECT_EQ(problem.forceAtB, c.forceAtB);
-    EXPECT_EQ(std::string(beam::text(problem.forceUnit)), c.forceUnit);
-    EXPECT_EQ(std::string(beam::text(problem.lengthUnit)), c.lengthUnit);
+    EXPECT_EQ(std::string_view(problem.forceUnit), c.forceUnit);
+    EXPECT_EQ(std::string_view(problem.lengthUnit), c.lengthUnit);
 }
 
 INSTANTIATE_TEST_SUITE_P(

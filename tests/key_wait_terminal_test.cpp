@@ -33,6 +33,19 @@ constexpr auto STILL_WAITING_CHECK = 300ms;
 constexpr auto HANG_UP_PATIENCE = 1s;
 const std::string CLOSING_MESSAGE_SHOWN = "Press Any Key To Continue\r\n";
 
+// Whether `condition` comes to hold within `patience`.
+template <typename Condition>
+bool eventually(Condition condition, std::chrono::milliseconds patience = PATIENCE) {
+    const auto deadline = Clock::now() + patience;
+    while (!condition()) {
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
 bool sameMode(const termios& a, const termios& b) {
     return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
            a.c_lflag == b.c_lflag && std::equal(std::begin(a.c_cc), std::end(a.c_cc), b.c_cc);
@@ -119,16 +132,11 @@ class PausedProgram {
 
     // True once the terminal has been switched to raw mode for the pause.
     bool reachesThePause() const {
-        const auto deadline = Clock::now() + PATIENCE;
-        while (Clock::now() < deadline) {
+        return eventually([this] {
             termios now{};
             tcgetattr(slave_, &now);
-            if ((now.c_lflag & ECHO) == 0) {
-                return true;
-            }
-            std::this_thread::sleep_for(5ms);
-        }
-        return false;
+            return (now.c_lflag & ECHO) == 0;
+        });
     }
 
     bool stillRunning() {
@@ -142,17 +150,12 @@ class PausedProgram {
 
     // True once the program is stopped, as the kernel reports it.
     bool becomesStopped() const {
-        const auto deadline = Clock::now() + PATIENCE;
         const std::string statFile = "/proc/" + std::to_string(program_) + "/stat";
-        while (Clock::now() < deadline) {
+        return eventually([&statFile] {
             const std::string stat = readAll(open(statFile.c_str(), O_RDONLY));
             const std::size_t name = stat.rfind(") ");
-            if (name != std::string::npos && stat.compare(name + 2, 1, "T") == 0) {
-                return true;
-            }
-            std::this_thread::sleep_for(5ms);
-        }
-        return false;
+            return name != std::string::npos && stat.compare(name + 2, 1, "T") == 0;
+        });
     }
 
     void typeKeys(const std::string& keys) const {
@@ -169,12 +172,8 @@ class PausedProgram {
 
     // The wait status once the program ends, or nothing within `patience`.
     std::optional<int> ending(std::chrono::milliseconds patience = PATIENCE) {
-        const auto deadline = Clock::now() + patience;
-        while (stillRunning()) {
-            if (Clock::now() >= deadline) {
-                return std::nullopt;
-            }
-            std::this_thread::sleep_for(5ms);
+        if (!eventually([this] { return !stillRunning(); }, patience)) {
+            return std::nullopt;
         }
         return status_;
     }
@@ -209,12 +208,11 @@ class PausedProgram {
 
     // True once `text` has been shown on the terminal.
     bool shows(const std::string& text) const {
-        const auto deadline = Clock::now() + PATIENCE;
         std::string shown;
-        while (shown.find(text) == std::string::npos && Clock::now() < deadline) {
+        return eventually([&] {
             shown += shownOnTerminal();
-        }
-        return shown.find(text) != std::string::npos;
+            return shown.find(text) != std::string::npos;
+        });
     }
 
     // What reached the file or the pipe that standard output went to.

@@ -22,7 +22,7 @@ class HalvesWritten : public testing::TestWithParam<HalvesCase> {};
 
 TEST_P(HalvesWritten, AsAWholeNumberOrWithPointFive) {
     std::ostringstream out;
-    console::writeHalves(out, console::Halves{GetParam().halves});
+    console::writePiece(out, console::Halves{GetParam().halves});
     EXPECT_EQ(out.str(), GetParam().written);
 }
 

@@ -24,7 +24,7 @@ struct ReactionCase {
 
 std::string written(console::Halves value) {
     std::ostringstream out;
-    console::writeHalves(out, value);
+    console::writePiece(out, value);
     return out.str();
 }
 
