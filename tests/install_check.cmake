@@ -1,8 +1,15 @@
 # Installs the build into a fresh prefix, or packages it as a .deb, and checks
-# that the program and its manual page land where a user will look for them.
+# that the program, its manual page and its documents land where a user will
+# look for them.
 #
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DMODE=install|deb -P install_check.cmake
-set(EXPECTED_FILES usr/bin/beam-reactions usr/share/man/man1/beam-reactions.1)
+set(EXPECTED_FILES
+    usr/bin/beam-reactions
+    usr/share/man/man1/beam-reactions.1.gz
+    usr/share/doc/beam-reactions/README.md
+    usr/share/doc/beam-reactions/LICENSE
+    usr/share/doc/beam-reactions/copyright
+    usr/share/doc/beam-reactions/changelog.gz)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})

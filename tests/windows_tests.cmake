@@ -23,12 +23,15 @@ foreach(key letter enter arrow f1)
     add_test(NAME windows_closing_key_${key}
              COMMAND ${Python3_EXECUTABLE} ${WINDOWS_PROGRAM_TEST} key
                      $<TARGET_FILE:beam-reactions> ${key})
+    set_tests_properties(windows_closing_key_${key} PROPERTIES LABELS terminal)
     list(APPEND WINDOWS_TESTS windows_closing_key_${key})
 endforeach()
 
 set_tests_properties(${WINDOWS_TESTS} PROPERTIES
     TIMEOUT 120
     ENVIRONMENT "${WINE_ENVIRONMENT}")
+set_tests_properties(section_tests PROPERTIES LABELS unit)
+set_tests_properties(windows_whole_runs PROPERTIES LABELS program)
 set(TESTS_USING_WINE ${WINDOWS_TESTS})
 list(REMOVE_ITEM TESTS_USING_WINE wine_server_start wine_server_stop)
 set_tests_properties(${TESTS_USING_WINE} PROPERTIES FIXTURES_REQUIRED wine)
