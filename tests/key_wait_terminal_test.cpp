@@ -263,6 +263,12 @@ class PausedProgram {
     }
 
     [[noreturn]] void runProgram(const Setup& setup, int output) const {
+        // Whatever this test was started with (a background job ignores
+        // SIGINT and SIGQUIT), the program starts with the dispositions a
+        // terminal's shell gives it, but for those the case ignores.
+        for (const int signalNumber : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGTSTP}) {
+            static_cast<void>(signal(signalNumber, SIG_DFL));
+        }
         for (const int signalNumber : setup.ignoredSignals) {
             static_cast<void>(signal(signalNumber, SIG_IGN));
         }
