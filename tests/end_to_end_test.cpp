@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "case_name.hpp"
 #include "child_process.hpp"
@@ -17,17 +18,25 @@ using testing_support::OutputTarget;
 using testing_support::readFile;
 using testing_support::runWithoutTerminal;
 
+// Runs the program on the answers of golden case `name` and checks that it
+// writes exactly that case's output, nothing on standard error, and exits 0.
+void expectGoldenRun(const std::string& name, InputSource source = InputSource::File,
+                     const std::vector<std::string>& arguments = {}) {
+    const std::string base = std::string(GOLDEN_DIRECTORY) + "/" + name;
+    const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"),
+                                           OutputTarget::Captured, source, arguments);
+    ASSERT_FALSE(result.timedOut);
+    EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
+    EXPECT_EQ(result.standardError, "");
+    ASSERT_TRUE(WIFEXITED(result.waitStatus)) << "ended by signal " << WTERMSIG(result.waitStatus);
+    EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);
+}
+
 // The cases are listed in golden/cases.txt.
 class WholeRun : public testing::TestWithParam<std::string> {};
 
 TEST_P(WholeRun, WritesExactlyTheExpectedOutputAndExitsZero) {
-    const std::string base = std::string(GOLDEN_DIRECTORY) + "/" + GetParam();
-    const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"));
-    ASSERT_FALSE(result.timedOut);
-    EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
-    EXPECT_EQ(result.standardError, "");
-    ASSERT_TRUE(WIFEXITED(result.waitStatus));
-    EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);
+    expectGoldenRun(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, WholeRun,
@@ -48,14 +57,7 @@ struct InputCase {
 class UnusualInput : public testing::TestWithParam<InputCase> {};
 
 TEST_P(UnusualInput, WritesTheExpectedOutputAndExitsZero) {
-    const std::string base = std::string(GOLDEN_DIRECTORY) + "/" + GetParam().goldenCase;
-    const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"),
-                                           OutputTarget::Captured, GetParam().source);
-    ASSERT_FALSE(result.timedOut);
-    EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
-    EXPECT_EQ(result.standardError, "");
-    ASSERT_TRUE(WIFEXITED(result.waitStatus)) << "ended by signal " << WTERMSIG(result.waitStatus);
-    EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);
+    expectGoldenRun(GetParam().goldenCase, GetParam().source);
 }
 
 // A read error is the end of the input: the output of an empty input.
@@ -69,13 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing_support::CaseName{});
 
 TEST(WholeRunArguments, AreIgnoredHelpIncluded) {
-    const std::string base = std::string(GOLDEN_DIRECTORY) + "/worked_example";
-    const auto result =
-        runWithoutTerminal(BEAM_REACTIONS_PROGRAM, readFile(base + ".in"), OutputTarget::Captured,
-                           InputSource::File, {"--help", "-v", "extra words"});
-    EXPECT_EQ(result.standardOutput, readFile(base + ".out"));
-    ASSERT_TRUE(WIFEXITED(result.waitStatus));
-    EXPECT_EQ(WEXITSTATUS(result.waitStatus), 0);
+    expectGoldenRun("worked_example", InputSource::File, {"--help", "-v", "extra words"});
 }
 
 }  // namespace
