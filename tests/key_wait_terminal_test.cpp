@@ -53,7 +53,7 @@ bool sameMode(const termios& a, const termios& b) {
 
 // Where the program's standard output goes. Its answers come from the worked
 // example's file, except at the terminal, where they are typed.
-enum class Output { DevNull, File, Pipe, Terminal };
+enum class Output { DevNull, File, Pipe, Closed, Terminal };
 
 struct Setup {
     Output output = Output::DevNull;
@@ -217,6 +217,9 @@ class PausedProgram {
 
     // What reached the file or the pipe that standard output went to.
     std::string standardOutput() const {
+        if (output_ < 0) {
+            return "";
+        }
         lseek(output_, 0, SEEK_SET);
         return readAll(dup(output_));
     }
@@ -256,6 +259,7 @@ class PausedProgram {
                 output_ = ends[0];
                 return ends[1];
             }
+            case Output::Closed:
             case Output::Terminal:
                 return -1;
         }
@@ -278,6 +282,9 @@ class PausedProgram {
         } else {
             dup2(open(GOLDEN_DIRECTORY "/worked_example.in", O_RDONLY), STDIN_FILENO);
             dup2(output, STDOUT_FILENO);
+        }
+        if (setup.output == Output::Closed) {
+            close(STDOUT_FILENO);
         }
         dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
         if (slave_ > STDERR_FILENO) {
@@ -414,10 +421,27 @@ TEST(ClosingPause, AStopGivesTheTerminalBackUntilTheJobContinues) {
     expectCleanEnd(program, program.ending());
 }
 
+TEST(ClosingPause, ASignalSentWhileStoppedTakesItsCourseOnceContinued) {
+    PausedProgram program;
+    program.start({.asAJob = true});
+    ASSERT_TRUE(program.reachesThePause());
+    program.sendSignal(SIGTSTP);
+    ASSERT_TRUE(program.becomesStopped());
+    program.sendSignal(SIGTERM);  // held by the kernel until the job continues
+    program.sendSignal(SIGCONT);
+    const auto status = program.ending();
+    ASSERT_TRUE(status.has_value());
+    // The session leader passes the program's end on as 128 + its signal.
+    ASSERT_TRUE(WIFEXITED(*status));
+    EXPECT_EQ(WEXITSTATUS(*status), 128 + SIGTERM);
+    EXPECT_TRUE(program.modeRestored());
+}
+
 struct MessageCase {
     const char* name;
     Output output;
     std::string shown;  // on the terminal, besides the report
+    bool reportKept;    // the report is what reached standard output
     friend void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -431,14 +455,18 @@ TEST_P(ClosingMessage, IsShownOnTheTerminalWhenStandardOutputIsNot) {
     expectCleanEnd(program, program.ending());
     EXPECT_EQ(program.shownOnTerminal(), GetParam().shown);
     EXPECT_EQ(program.standardOutput(),
-              testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out"));
+              GetParam().reportKept
+                  ? testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out")
+                  : "");
 }
 
 // A pipe's reader (tee, a pager) shows the message already.
-INSTANTIATE_TEST_SUITE_P(StandardOutput, ClosingMessage,
-                         testing::Values(MessageCase{"File", Output::File, CLOSING_MESSAGE_SHOWN},
-                                         MessageCase{"Pipe", Output::Pipe, ""}),
-                         testing_support::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    StandardOutput, ClosingMessage,
+    testing::Values(MessageCase{"File", Output::File, CLOSING_MESSAGE_SHOWN, true},
+                    MessageCase{"Pipe", Output::Pipe, "", true},
+                    MessageCase{"Closed", Output::Closed, CLOSING_MESSAGE_SHOWN, false}),
+    testing_support::CaseName{});
 
 TEST(Dialogue, ATerminalThatHangsUpEndsTheRunWithSighupIgnored) {
     PausedProgram program;
