@@ -405,12 +405,17 @@ TEST_P(IgnoredSignal, StaysIgnoredAndTheWaitGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, IgnoredSignal, testing::Values(SIGHUP, SIGINT), signalName);
 
-TEST(ClosingPause, AStopGivesTheTerminalBackUntilTheJobContinues) {
-    PausedProgram program;
+// Started as a job, the program is stopped by SIGTSTP at the pause.
+void stopAtThePause(PausedProgram& program) {
     program.start({.asAJob = true});
     ASSERT_TRUE(program.reachesThePause());
     program.sendSignal(SIGTSTP);
     ASSERT_TRUE(program.becomesStopped());
+}
+
+TEST(ClosingPause, AStopGivesTheTerminalBackUntilTheJobContinues) {
+    PausedProgram program;
+    ASSERT_NO_FATAL_FAILURE(stopAtThePause(program));
     EXPECT_TRUE(program.modeRestored());
 
     program.sendSignal(SIGCONT);
@@ -423,10 +428,7 @@ TEST(ClosingPause, AStopGivesTheTerminalBackUntilTheJobContinues) {
 
 TEST(ClosingPause, ASignalSentWhileStoppedTakesItsCourseOnceContinued) {
     PausedProgram program;
-    program.start({.asAJob = true});
-    ASSERT_TRUE(program.reachesThePause());
-    program.sendSignal(SIGTSTP);
-    ASSERT_TRUE(program.becomesStopped());
+    ASSERT_NO_FATAL_FAILURE(stopAtThePause(program));
     program.sendSignal(SIGTERM);  // held by the kernel until the job continues
     program.sendSignal(SIGCONT);
     const auto status = program.ending();
