@@ -7,6 +7,7 @@
 #include "app/one_pass.hpp"
 #include "console/key_wait.hpp"
 #include "console/output.hpp"
+#include "console/screen_echo.hpp"
 #include "console/standard_input.hpp"
 
 int main() {
@@ -16,7 +17,10 @@ int main() {
     // Read errors end the answers instead of ending the program.
     console::StandardInputBuffer standardInput;
     std::istream answers(&standardInput);
-    app::runOnePass(answers, std::cout);
+    // Typed answers to questions the screen does not show would be typed blind.
+    console::ScreenEcho screenEcho(*std::cout.rdbuf());
+    std::ostream dialogue(console::ScreenEcho::needed() ? &screenEcho : std::cout.rdbuf());
+    app::runOnePass(answers, std::cout, dialogue);
     std::cout.flush();
     console::waitForKeyPress(app::CLOSING_MESSAGE);
     return 0;

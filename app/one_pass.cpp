@@ -10,13 +10,17 @@
 
 namespace app {
 
-void runOnePass(std::istream& in, std::ostream& out) {
-    beam::writeIntroductionScreen(out);
-    const beam::BeamProblem problem = beam::askBeamProblem(in, out);
+void runOnePass(std::istream& in, std::ostream& out, std::ostream& dialogue) {
+    beam::writeIntroductionScreen(dialogue);
+    const beam::BeamProblem problem = beam::askBeamProblem(in, dialogue);
     const beam::SupportReactions reactions = beam::solveSupportReactions(problem);
     beam::writeVerticalSection(out, problem, reactions);
     beam::writeHorizontalSection(out, problem, reactions);
     console::writeLine(out, CLOSING_MESSAGE);
+}
+
+void runOnePass(std::istream& in, std::ostream& out) {
+    runOnePass(in, out, out);
 }
 
 }  // namespace app

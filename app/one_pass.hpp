@@ -13,4 +13,9 @@ inline constexpr std::string_view CLOSING_MESSAGE = "Press Any Key To Continue";
 // message. The key wait that follows is left to the caller.
 void runOnePass(std::istream& in, std::ostream& out);
 
+// The same, with the introduction screen and the questions written to
+// `dialogue` instead: `out` as well as the terminal, when `out` alone would
+// leave the user answering blind.
+void runOnePass(std::istream& in, std::ostream& out, std::ostream& dialogue);
+
 }  // namespace app

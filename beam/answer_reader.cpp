@@ -31,15 +31,16 @@ Traits::int_type skipSeparators(std::streambuf& buffer) {
 constexpr std::int64_t LARGEST_MAGNITUDE =
     -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min());
 
-// Follows a word byte by byte: whether it is valid UTF-8, and where its last
-// whole character within the first `limit` bytes ends.
+// Follows the first `limit` bytes of a word: whether they are valid UTF-8,
+// but for a character cut off at their end, and where their last whole
+// character ends. What comes after them is not looked at.
 class Utf8Follower {
   public:
     explicit Utf8Follower(std::size_t limit) : limit_(limit) {}
 
     void take(unsigned char byte) {
         ++taken_;
-        if (!valid_) {
+        if (!valid_ || taken_ > limit_) {
             return;
         }
         if (remaining_ == 0) {
@@ -51,13 +52,12 @@ class Utf8Follower {
         } else {
             valid_ = false;
         }
-        if (valid_ && remaining_ == 0 && taken_ <= limit_) {
+        if (valid_ && remaining_ == 0) {
             lastBoundary_ = taken_;
         }
     }
 
-    // The word is valid when no character was broken off at its end either.
-    bool valid() const { return valid_ && remaining_ == 0; }
+    bool valid() const { return valid_; }
     std::size_t lastBoundary() const { return lastBoundary_; }
 
   private:
@@ -145,7 +145,8 @@ std::size_t wordFrom(std::istream& in, std::streambuf& buffer, std::span<char> s
     if (length <= storage.size()) {
         return length;
     }
-    // Cut short: a UTF-8 word is cut between characters, any other between bytes.
+    // Cut short: kept bytes in UTF-8 are cut between characters, others
+    // between bytes.
     return utf8.valid() ? utf8.lastBoundary() : storage.size();
 }
 

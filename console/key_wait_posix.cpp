@@ -1,26 +1,31 @@
 // The closing pause on POSIX systems: one key from the controlling terminal.
 //
-// The terminal is in raw mode only while the program waits, and its saved mode
-// is put back on every way out: after the key, and before a signal ends or
-// stops the program. As in the small password readers, the handler only
-// records the signal; the waiting code puts back the mode and the dispositions
-// it found, then sends the signal again. So a signal ignored at start stays
-// ignored, a terminating one still ends the program by that signal, and a stop
-// (SIGTSTP) leaves the terminal as it was until SIGCONT, when the wait goes on.
+// The terminal is in raw mode only while the program waits in the foreground,
+// and its saved mode is put back on every way out: after the key, and before
+// a signal ends or stops the program. As in the small password readers, the
+// handler only records the signal; the waiting code puts back the mode and
+// the dispositions it found, then sends the signal again. So a signal ignored
+// at start stays ignored, a terminating one still ends the program by that
+// signal, and a stop (SIGTSTP) leaves the terminal as it was until SIGCONT,
+// when the wait goes on. While the program is stopped no signal is held back
+// or caught, so one sent then takes its course as it would anywhere else.
+//
+// A standard output into a pipe means another program (a pager) may be
+// reading the terminal: then there is no pause at all.
 #include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
-#include <sys/uio.h>
+#include <sys/select.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
 #include <ctime>
 
 #include "console/key_wait.hpp"
+#include "console/terminal.hpp"
+#include "console/terminal_posix.hpp"
 
 namespace console {
 namespace {
@@ -33,75 +38,145 @@ constexpr int LONGEST_SEQUENCE = 32;
 constexpr unsigned char ESC = 0x1b;
 constexpr int NO_BYTE = -1;
 
-// The signals that would end or stop the program while the terminal is raw.
-// SIGTTIN and SIGTTOU keep their usual course: they stop a background job
-// before it reads the terminal or changes its mode.
-constexpr std::array WATCHED_SIGNALS = {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGTSTP};
+// The signals that would end the program, or stop it (SIGTSTP), while the
+// terminal is raw: the password readers' list and every other signal sent by
+// others whose default action ends a process. SIGPIPE and SIGXFSZ are ignored
+// throughout, since a failed write is only a failed write; SIGTTIN and SIGTTOU
+// keep their course, stopping a background job before it touches the terminal.
+constexpr std::array NAMED_SIGNALS = {
+    SIGHUP,  SIGINT,  SIGQUIT,   SIGTERM, SIGALRM, SIGUSR1,
+    SIGUSR2, SIGPROF, SIGVTALRM, SIGXCPU, SIGTSTP,
+#ifdef SIGPOLL
+    SIGPOLL,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+};
+
+// Above the number of every signal on the systems this runs on.
+constexpr int SIGNAL_LIMIT = 129;
+
+// Calls `visit` with each signal watched at the pause: the named ones and,
+// where the system has them, the real-time signals.
+template <typename Visit>
+void forEachWatchedSignal(Visit visit) {
+    for (const int signalNumber : NAMED_SIGNALS) {
+        visit(signalNumber);
+    }
+#ifdef SIGRTMIN
+    for (int signalNumber = SIGRTMIN; signalNumber <= SIGRTMAX && signalNumber < SIGNAL_LIMIT;
+         ++signalNumber) {
+        visit(signalNumber);
+    }
+#endif
+}
+
+constexpr std::size_t slot(int signalNumber) {
+    return static_cast<std::size_t>(signalNumber);
+}
 
 int terminalFd = -1;
 termios savedMode{};
-std::array<struct sigaction, WATCHED_SIGNALS.size()> dispositionsFound{};
-sigset_t watched{};    // those of WATCHED_SIGNALS not ignored at start
-sigset_t maskFound{};  // the signal mask as found, in force only inside ppoll
-std::array<volatile std::sig_atomic_t, WATCHED_SIGNALS.size()> arrived{};
+std::array<struct sigaction, SIGNAL_LIMIT> dispositionsFound{};
+sigset_t watched{};    // the watched signals not ignored at start
+sigset_t maskFound{};  // the signal mask as found, in force only inside pselect
+std::array<volatile std::sig_atomic_t, SIGNAL_LIMIT> arrived{};
+volatile std::sig_atomic_t anyArrived = 0;
 
 extern "C" void recordSignal(int signalNumber) {
-    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
-        if (WATCHED_SIGNALS[i] == signalNumber) {
-            arrived[i] = 1;
-        }
+    if (signalNumber > 0 && signalNumber < SIGNAL_LIMIT) {
+        arrived[slot(signalNumber)] = 1;
+        anyArrived = 1;
     }
 }
 
-bool signalArrived() {
-    return std::ranges::any_of(arrived, [](std::sig_atomic_t flag) { return flag != 0; });
-}
-
-// Records each watched signal that is not ignored. They are held back except
-// while the wait sleeps in ppoll, so none slips in between a check and a read.
+// Records each watched signal that is not ignored.
 void watchSignals() {
     sigemptyset(&watched);
-    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
-        sigaction(WATCHED_SIGNALS[i], nullptr, &dispositionsFound[i]);
-        if (dispositionsFound[i].sa_handler != SIG_IGN) {
-            sigaddset(&watched, WATCHED_SIGNALS[i]);
-        }
-    }
-    sigprocmask(SIG_BLOCK, &watched, &maskFound);
     struct sigaction record {};
     record.sa_handler = recordSignal;
     sigemptyset(&record.sa_mask);
-    for (const int signalNumber : WATCHED_SIGNALS) {
-        if (sigismember(&watched, signalNumber) == 1) {
+    forEachWatchedSignal([&record](int signalNumber) {
+        struct sigaction& found = dispositionsFound[slot(signalNumber)];
+        if (sigaction(signalNumber, nullptr, &found) == 0 && found.sa_handler != SIG_IGN) {
+            sigaddset(&watched, signalNumber);
             sigaction(signalNumber, &record, nullptr);
         }
-    }
+    });
 }
 
-// Puts back the dispositions and the mask as found. A signal still pending
-// then takes its own course, now that the terminal is restored.
+// Puts back the dispositions as found. A signal that arrives from now on takes
+// its own course, now that the terminal is restored.
 void unwatchSignals() {
-    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
-        if (sigismember(&watched, WATCHED_SIGNALS[i]) == 1) {
-            sigaction(WATCHED_SIGNALS[i], &dispositionsFound[i], nullptr);
+    forEachWatchedSignal([](int signalNumber) {
+        if (sigismember(&watched, signalNumber) == 1) {
+            sigaction(signalNumber, &dispositionsFound[slot(signalNumber)], nullptr);
         }
-    }
+    });
+}
+
+// While the key is read, the watched signals are held back except inside
+// pselect, so that none slips in between a check and a wait.
+void holdSignals() {
+    sigprocmask(SIG_BLOCK, &watched, &maskFound);
+}
+
+void releaseSignals() {
     sigprocmask(SIG_SETMASK, &maskFound, nullptr);
 }
 
 // Sends each recorded signal again, to take the course it was found with.
 // Returns whether there was one, and so whether the program is back from a
-// stop (or from a handler of its caller's) and should wait on.
+// stop and should wait on.
 bool resendArrivedSignals() {
-    bool resent = false;
-    for (std::size_t i = 0; i < WATCHED_SIGNALS.size(); ++i) {
-        if (arrived[i] != 0) {
-            arrived[i] = 0;
-            resent = true;
-            static_cast<void>(raise(WATCHED_SIGNALS[i]));
+    if (anyArrived == 0) {
+        return false;
+    }
+    anyArrived = 0;
+    forEachWatchedSignal([](int signalNumber) {
+        if (arrived[slot(signalNumber)] != 0) {
+            arrived[slot(signalNumber)] = 0;
+            static_cast<void>(raise(signalNumber));
+        }
+    });
+    return true;
+}
+
+// Whether the system stops this program when it touches the terminal from
+// the background: SIGTTOU neither ignored nor held back.
+bool stoppedFromTheBackground() {
+    struct sigaction found {};
+    sigset_t mask{};
+    return sigaction(SIGTTOU, nullptr, &found) == 0 && found.sa_handler == SIG_DFL &&
+           sigprocmask(SIG_BLOCK, nullptr, &mask) == 0 && sigismember(&mask, SIGTTOU) == 0;
+}
+
+// Whether the program's process group has the terminal, the only time its
+// mode may change. A background job stops here, as any that touches its
+// terminal does, until it is brought to the foreground; one that would not be
+// stopped (SIGTTOU ignored, or an orphaned group) does not wait at all.
+bool waitUntilForeground() {
+    for (;;) {
+        const pid_t foreground = tcgetpgrp(terminalFd);
+        if (foreground == getpgrp()) {
+            return true;
+        }
+        termios mode{};
+        if (foreground == -1 || !stoppedFromTheBackground() || tcgetattr(terminalFd, &mode) != 0) {
+            return false;
+        }
+        // Setting the mode the terminal has is what stops the job.
+        if (tcsetattr(terminalFd, TCSANOW, &mode) == 0) {
+            return tcgetpgrp(terminalFd) == getpgrp();
+        }
+        if (errno != EINTR) {
+            return false;
         }
     }
-    return resent;
 }
 
 // No line editing, no echo, no signal keys, no flow control, one byte at a
@@ -125,19 +200,21 @@ void disableRawMode() {
 // One byte, waiting for it at most `limit` (without end when null); NO_BYTE
 // when none comes, reading fails, or a watched signal arrives first.
 int readByte(const timespec* limit) {
-    pollfd ready{terminalFd, POLLIN, 0};
+    if (terminalFd >= FD_SETSIZE) {
+        return NO_BYTE;
+    }
     for (;;) {
-        if (signalArrived()) {
+        if (anyArrived != 0) {
             return NO_BYTE;
         }
-        const int result = ppoll(&ready, 1, limit, &maskFound);
-        if (result == 0) {
-            return NO_BYTE;
-        }
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(terminalFd, &ready);
+        const int result = pselect(terminalFd + 1, &ready, nullptr, nullptr, limit, &maskFound);
         if (result > 0) {
             break;
         }
-        if (errno != EINTR) {
+        if (result == 0 || errno != EINTR) {
             return NO_BYTE;
         }
     }
@@ -218,38 +295,34 @@ void readOneKey() {
     }
 }
 
-// Whether what the program writes can reach a screen: a terminal, or a pipe
-// or socket to a program (a pager, tee) that shows it. A file, /dev/null or a
-// closed standard output shows nothing.
-bool standardOutputMayBeSeen() {
-    struct stat status {};
-    if (fstat(STDOUT_FILENO, &status) != 0) {
-        return false;
-    }
-    return S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || isatty(STDOUT_FILENO) == 1;
-}
-
-void showOnTerminal(std::string_view line) {
-    std::array<iovec, 2> pieces{iovec{const_cast<char*>(line.data()), line.size()},
-                                iovec{const_cast<char*>("\n"), 1}};
-    static_cast<void>(writev(terminalFd, pieces.data(), static_cast<int>(pieces.size())));
-}
-
 }  // namespace
 
 void waitForKeyPress(std::string_view closingMessage) {
-    terminalFd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const OutputReach reach = standardOutputReach();
+    if (reach == OutputReach::Pipe) {
+        return;
+    }
+    terminalFd = openTerminal(O_RDWR);
     if (terminalFd < 0) {
         return;
     }
-    if (!standardOutputMayBeSeen()) {
-        showOnTerminal(closingMessage);
-    }
-    // A key or a failed read ends the wait; after a stop it goes on.
+    bool messageShown = reach == OutputReach::Screen;
+    // A key, a failed read or a background the job cannot wait in ends the
+    // wait; after a stop it goes on.
     do {
+        if (!waitUntilForeground()) {
+            break;
+        }
+        if (!messageShown) {
+            writeAll(terminalFd, closingMessage);
+            writeAll(terminalFd, "\n");
+            messageShown = true;
+        }
         watchSignals();
         if (enableRawMode()) {
+            holdSignals();
             readOneKey();
+            releaseSignals();
             disableRawMode();
         }
         unwatchSignals();

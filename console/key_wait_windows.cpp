@@ -3,6 +3,7 @@
 
 #include "console/key_classification.hpp"
 #include "console/key_wait.hpp"
+#include "console/terminal.hpp"
 
 namespace console {
 namespace {
@@ -61,46 +62,23 @@ void readUntilKey() {
     }
 }
 
-// Whether what the program writes can reach a screen: the console, or a pipe
-// to a program (a pager, tee) that shows it. A file, NUL or a closed standard
-// output shows nothing.
-bool standardOutputMayBeSeen() {
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    switch (GetFileType(output)) {
-        case FILE_TYPE_PIPE:
-            return true;
-        case FILE_TYPE_CHAR:
-            return GetConsoleMode(output, &mode) != 0;
-        default:
-            return false;
-    }
-}
-
-void showOnConsole(std::string_view line) {
-    const HANDLE console =
-        CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (console == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    DWORD written = 0;
-    WriteFile(console, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    WriteFile(console, "\r\n", 2, &written, nullptr);
-    CloseHandle(console);
-}
-
 }  // namespace
 
 void waitForKeyPress(std::string_view closingMessage) {
+    // A program reading a pipe (a pager) may be reading the console too.
+    const OutputReach reach = standardOutputReach();
+    if (reach == OutputReach::Pipe) {
+        return;
+    }
     consoleInput =
         CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
     if (consoleInput == INVALID_HANDLE_VALUE) {
         return;
     }
-    if (!standardOutputMayBeSeen()) {
-        showOnConsole(closingMessage);
+    if (reach == OutputReach::Nowhere) {
+        showOnTerminal(closingMessage);
+        showOnTerminal("\r\n");
     }
     SetConsoleCtrlHandler(restoreOnControlEvent, TRUE);
     if (enableRawMode()) {

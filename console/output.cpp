@@ -39,8 +39,12 @@ void endLine(std::ostream& out) {
 }
 
 void ignoreWriteErrors() {
-#ifdef SIGPIPE  // POSIX only: Windows reports the failed write instead
+    // POSIX only: Windows reports the failed write instead.
+#ifdef SIGPIPE
     static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+#endif
+#ifdef SIGXFSZ  // a file that reaches its size limit
+    static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
 #endif
 }
 

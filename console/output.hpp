@@ -47,7 +47,8 @@ void writeLine(std::ostream& out, const Pieces&... pieces) {
 }
 
 // Makes a failed write to standard output (a reader that closed the pipe, a
-// full disk) an ignored error rather than the end of the program.
+// full disk, a file at its size limit) an ignored error rather than the end of
+// the program.
 void ignoreWriteErrors();
 
 }  // namespace console

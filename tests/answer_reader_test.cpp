@@ -104,7 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"ThreeByteCharacterAtTheCut", "abc\xE2\x82\xAC", "abc", false, ""},
                     WordCase{"ThreeByteCharacterFillingIt", "ab\xE2\x82\xAC", "ab\xE2\x82\xAC",
                              false, ""},
-                    WordCase{"NotUtf8CutBetweenBytes", "abcd\xC3\xA9\xFF", "abcd\xC3", false, ""},
+                    WordCase{"InvalidByteBeyondTheCut", "abcd\xC3\xA9\xFF", "abcd", false, ""},
+                    WordCase{"InputEndsInsideTheCharacterAtTheCut", "abcd\xE2\x82", "abcd", false,
+                             ""},
+                    WordCase{"NotUtf8CutBetweenBytes",
+                             "a\xFF"
+                             "bc\xC3\xA9",
+                             "a\xFF"
+                             "bc\xC3",
+                             false, ""},
                     WordCase{"Empty", "", "", true, ""},
                     WordCase{"OnlySeparators", " \t ", "", true, ""}),
     testing_support::CaseName{});
