@@ -1,11 +1,13 @@
 // The closing pause, driven on a pseudo-terminal the test owns: the program's
-// answers come from a file, its output goes nowhere, and the pseudo-terminal
-// is its controlling terminal, where the closing key is typed.
+// answers come from a file (or are typed), its output goes nowhere (or to a
+// file, a pipe, the terminal), and the pseudo-terminal is its controlling
+// terminal, where the closing key is typed.
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -30,8 +32,35 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto PATIENCE = 10s;
 constexpr auto STILL_WAITING_CHECK = 300ms;
-constexpr auto HANG_UP_PATIENCE = 1s;
+constexpr auto QUICK_END = 1s;  // for a run that must not wait at all
 const std::string CLOSING_MESSAGE_SHOWN = "Press Any Key To Continue\r\n";
+
+// A signal the pause watches, by the name the shell's kill knows it by.
+struct SignalCase {
+    std::string name;
+    int number;
+    friend void PrintTo(const SignalCase& c, std::ostream* out) { *out << c.name; }
+};
+
+// Every signal that ends a program by default and that another program may
+// send, as the pause must watch them all.
+const std::vector<SignalCase>& terminatingSignals() {
+    static const std::vector<SignalCase> table = [] {
+        std::vector<SignalCase> signals{
+            {"HUP", SIGHUP},   {"INT", SIGINT},   {"QUIT", SIGQUIT},       {"TERM", SIGTERM},
+            {"ALRM", SIGALRM}, {"USR1", SIGUSR1}, {"USR2", SIGUSR2},       {"VTALRM", SIGVTALRM},
+            {"PROF", SIGPROF}, {"XCPU", SIGXCPU}, {"RTMIN", SIGRTMIN},     {"RTMAX", SIGRTMAX},
+        };
+#ifdef SIGPOLL
+        signals.push_back({"POLL", SIGPOLL});
+#endif
+#ifdef SIGPWR
+        signals.push_back({"PWR", SIGPWR});
+#endif
+        return signals;
+    }();
+    return table;
+}
 
 // Whether `condition` comes to hold within `patience`.
 template <typename Condition>
@@ -55,12 +84,18 @@ bool sameMode(const termios& a, const termios& b) {
 // example's file, except at the terminal, where they are typed.
 enum class Output { DevNull, File, Pipe, Closed, Terminal };
 
+// How the program is started: alone in a session of its own, or by a
+// job-control shell (a session leader that waits for it) as a job in a
+// process group of its own, in the foreground or in the background.
+enum class Job { None, Foreground, Background };
+
 struct Setup {
     Output output = Output::DevNull;
     std::vector<int> ignoredSignals{};  // ignored from the start, as nohup does
-    // Started by a job-control shell: in a process group of its own, in the
-    // foreground of a session whose leader waits for it.
-    bool asAJob = false;
+    Job job = Job::None;
+    bool typed = false;             // the answers are typed at the terminal
+    bool nonCanonicalMinZero = false;  // reads return at once with nothing typed
+    rlim_t fileSizeLimit = RLIM_INFINITY;
 };
 
 class PausedProgram {
@@ -92,6 +127,14 @@ class PausedProgram {
         if (!typedAhead.empty()) {
             typeKeys(typedAhead);
         }
+        if (setup.nonCanonicalMinZero) {
+            termios mode = modeBefore_;
+            mode.c_lflag &= ~static_cast<tcflag_t>(ICANON);
+            mode.c_cc[VMIN] = 0;
+            mode.c_cc[VTIME] = 0;
+            tcsetattr(slave_, TCSANOW, &mode);
+            modeBefore_ = mode;
+        }
         const int programOutput = openOutput(setup.output);
         std::array<int, 2> programPid{};
         ASSERT_EQ(pipe(programPid.data()), 0);
@@ -102,15 +145,17 @@ class PausedProgram {
             // The master goes first: when this test runs without standard input,
             // it may be descriptor 0 itself.
             close(master_);
-            if (!setup.asAJob) {
+            if (setup.job == Job::None) {
                 runProgram(setup, programOutput);
             }
             const pid_t program = fork();
             if (program == 0) {
                 setpgid(0, 0);
-                static_cast<void>(signal(SIGTTOU, SIG_IGN));
-                tcsetpgrp(slave_, getpid());
-                static_cast<void>(signal(SIGTTOU, SIG_DFL));
+                if (setup.job == Job::Foreground) {
+                    static_cast<void>(signal(SIGTTOU, SIG_IGN));
+                    tcsetpgrp(slave_, getpid());
+                    static_cast<void>(signal(SIGTTOU, SIG_DFL));
+                }
                 runProgram(setup, programOutput);
             }
             static_cast<void>(write(programPid[1], &program, sizeof program));
@@ -123,7 +168,7 @@ class PausedProgram {
         }
         close(programPid[1]);
         program_ = child_;
-        if (setup.asAJob) {
+        if (setup.job != Job::None) {
             ASSERT_EQ(read(programPid[0], &program_, sizeof program_),
                       static_cast<ssize_t>(sizeof program_));
         }
@@ -191,28 +236,24 @@ class PausedProgram {
         return count;
     }
 
-    // Whatever the program wrote to the terminal since the last look.
-    std::string shownOnTerminal() const {
-        std::string shown;
+    // Everything the program has written to the terminal so far, and the
+    // echo of what was typed.
+    std::string shownOnTerminal() {
         pollfd ready{master_, POLLIN, 0};
         std::array<char, 256> chunk{};
-        while (poll(&ready, 1, 50) == 1 && (ready.revents & POLLIN) != 0) {
+        while (master_ >= 0 && poll(&ready, 1, 50) == 1 && (ready.revents & POLLIN) != 0) {
             const ssize_t count = read(master_, chunk.data(), chunk.size());
             if (count <= 0) {
                 break;
             }
-            shown.append(chunk.data(), static_cast<std::size_t>(count));
+            shown_.append(chunk.data(), static_cast<std::size_t>(count));
         }
-        return shown;
+        return shown_;
     }
 
     // True once `text` has been shown on the terminal.
-    bool shows(const std::string& text) const {
-        std::string shown;
-        return eventually([&] {
-            shown += shownOnTerminal();
-            return shown.find(text) != std::string::npos;
-        });
+    bool shows(const std::string& text) {
+        return eventually([&] { return shownOnTerminal().find(text) != std::string::npos; });
     }
 
     // What reached the file or the pipe that standard output went to.
@@ -270,23 +311,27 @@ class PausedProgram {
         // Whatever this test was started with (a background job ignores
         // SIGINT and SIGQUIT), the program starts with the dispositions a
         // terminal's shell gives it, but for those the case ignores.
-        for (const int signalNumber : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGTSTP}) {
+        for (const SignalCase& c : terminatingSignals()) {
+            static_cast<void>(signal(c.number, SIG_DFL));
+        }
+        for (const int signalNumber : {SIGTSTP, SIGTTIN, SIGTTOU}) {
             static_cast<void>(signal(signalNumber, SIG_DFL));
         }
         for (const int signalNumber : setup.ignoredSignals) {
             static_cast<void>(signal(signalNumber, SIG_IGN));
         }
-        if (setup.output == Output::Terminal) {
-            dup2(slave_, STDIN_FILENO);
-            dup2(slave_, STDOUT_FILENO);
-        } else {
-            dup2(open(GOLDEN_DIRECTORY "/worked_example.in", O_RDONLY), STDIN_FILENO);
-            dup2(output, STDOUT_FILENO);
-        }
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        const rlimit fileSize{setup.fileSizeLimit, setup.fileSizeLimit};
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        dup2(setup.typed ? slave_ : open(GOLDEN_DIRECTORY "/worked_example.in", O_RDONLY),
+             STDIN_FILENO);
+        dup2(setup.output == Output::Terminal ? slave_ : output, STDOUT_FILENO);
+        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
+        // Closed last, so that no descriptor opened above takes its place.
         if (setup.output == Output::Closed) {
             close(STDOUT_FILENO);
         }
-        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
         if (slave_ > STDERR_FILENO) {
             close(slave_);
         }
@@ -296,6 +341,7 @@ class PausedProgram {
 
     int master_ = -1;
     int slave_ = -1;
+    std::string shown_;
     int output_ = -1;
     termios modeBefore_{};
     pid_t child_ = -1;  // the program, or the session leader that started it as a job
@@ -369,53 +415,45 @@ TEST(ClosingPause, AKeyTypedAheadEndsItAtOnce) {
     EXPECT_EQ(program.unreadInput(), 0);
 }
 
-class TerminatingSignal : public testing::TestWithParam<int> {};
+class TerminatingSignal : public testing::TestWithParam<SignalCase> {};
 
 TEST_P(TerminatingSignal, RestoresTheTerminalAndEndsByThatSignal) {
     PausedProgram program;
     program.start();
     ASSERT_TRUE(program.reachesThePause());
-    program.sendSignal(GetParam());
+    program.sendSignal(GetParam().number);
     const auto status = program.ending();
     ASSERT_TRUE(status.has_value());
     ASSERT_TRUE(WIFSIGNALED(*status));
-    EXPECT_EQ(WTERMSIG(*status), GetParam());
+    EXPECT_EQ(WTERMSIG(*status), GetParam().number);
     EXPECT_TRUE(program.modeRestored());
 }
 
-std::string signalName(const testing::TestParamInfo<int>& test) {
-    return sigabbrev_np(test.param);
-}
+INSTANTIATE_TEST_SUITE_P(Signals, TerminatingSignal, testing::ValuesIn(terminatingSignals()),
+                         testing_support::CaseName{});
 
-INSTANTIATE_TEST_SUITE_P(Signals, TerminatingSignal,
-                         testing::Values(SIGTERM, SIGHUP, SIGINT, SIGQUIT), signalName);
-
-class IgnoredSignal : public testing::TestWithParam<int> {};
+class IgnoredSignal : public testing::TestWithParam<SignalCase> {};
 
 TEST_P(IgnoredSignal, StaysIgnoredAndTheWaitGoesOn) {
     PausedProgram program;
-    program.start({.ignoredSignals = {GetParam()}});
+    program.start({.ignoredSignals = {GetParam().number}});
     ASSERT_TRUE(program.reachesThePause());
-    program.sendSignal(GetParam());
+    program.sendSignal(GetParam().number);
     std::this_thread::sleep_for(STILL_WAITING_CHECK);
     ASSERT_TRUE(program.stillRunning()) << "the ignored signal ended the pause";
     program.typeKeys("a");
     expectCleanEnd(program, program.ending());
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, IgnoredSignal, testing::Values(SIGHUP, SIGINT), signalName);
-
-// Started as a job, the program is stopped by SIGTSTP at the pause.
-void stopAtThePause(PausedProgram& program) {
-    program.start({.asAJob = true});
-    ASSERT_TRUE(program.reachesThePause());
-    program.sendSignal(SIGTSTP);
-    ASSERT_TRUE(program.becomesStopped());
-}
+INSTANTIATE_TEST_SUITE_P(Signals, IgnoredSignal, testing::ValuesIn(terminatingSignals()),
+                         testing_support::CaseName{});
 
 TEST(ClosingPause, AStopGivesTheTerminalBackUntilTheJobContinues) {
     PausedProgram program;
-    ASSERT_NO_FATAL_FAILURE(stopAtThePause(program));
+    program.start({.job = Job::Foreground});
+    ASSERT_TRUE(program.reachesThePause());
+    program.sendSignal(SIGTSTP);
+    ASSERT_TRUE(program.becomesStopped());
     EXPECT_TRUE(program.modeRestored());
 
     program.sendSignal(SIGCONT);
@@ -426,60 +464,160 @@ TEST(ClosingPause, AStopGivesTheTerminalBackUntilTheJobContinues) {
     expectCleanEnd(program, program.ending());
 }
 
-TEST(ClosingPause, ASignalSentWhileStoppedTakesItsCourseOnceContinued) {
+// A job stopped at the pause, and a signal that ends it, as the shell's kill
+// sends it to a stopped job: then SIGCONT.
+struct StoppedJobCase {
+    const char* name;
+    Job job;
+    bool stoppedBySigtstp;  // otherwise by the system, at the mode change
+    int signalNumber;
+    friend void PrintTo(const StoppedJobCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class StoppedJob : public testing::TestWithParam<StoppedJobCase> {};
+
+TEST_P(StoppedJob, EndsByTheSignalSentWhileStopped) {
+    const StoppedJobCase& c = GetParam();
     PausedProgram program;
-    ASSERT_NO_FATAL_FAILURE(stopAtThePause(program));
-    program.sendSignal(SIGTERM);  // held by the kernel until the job continues
+    program.start({.job = c.job});
+    if (c.stoppedBySigtstp) {
+        ASSERT_TRUE(program.reachesThePause());
+        program.sendSignal(SIGTSTP);
+    }
+    ASSERT_TRUE(program.becomesStopped());
+    program.sendSignal(c.signalNumber);
     program.sendSignal(SIGCONT);
     const auto status = program.ending();
     ASSERT_TRUE(status.has_value());
     // The session leader passes the program's end on as 128 + its signal.
     ASSERT_TRUE(WIFEXITED(*status));
-    EXPECT_EQ(WEXITSTATUS(*status), 128 + SIGTERM);
+    EXPECT_EQ(WEXITSTATUS(*status), 128 + c.signalNumber);
     EXPECT_TRUE(program.modeRestored());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, StoppedJob,
+    testing::Values(StoppedJobCase{"BySigtstpThenTerm", Job::Foreground, true, SIGTERM},
+                    StoppedJobCase{"InTheBackgroundThenTerm", Job::Background, false, SIGTERM},
+                    StoppedJobCase{"InTheBackgroundThenHup", Job::Background, false, SIGHUP}),
+    testing_support::CaseName{});
+
+TEST(ClosingPause, ABackgroundJobThatIgnoresSigttouLeavesTheTerminalAlone) {
+    PausedProgram program;
+    program.start({.ignoredSignals = {SIGTTOU}, .job = Job::Background});
+    expectCleanEnd(program, program.ending(QUICK_END));
+    EXPECT_EQ(program.shownOnTerminal(), "");
+}
+
+// Standard output into a pipe: its reader (a pager) may read the terminal too,
+// so the program leaves it alone and the key typed is left for the pager.
+TEST(ClosingPause, IsNotThereWhenStandardOutputIsAPipe) {
+    PausedProgram program;
+    program.start({.output = Output::Pipe}, "q\n");
+    expectCleanEnd(program, program.ending(QUICK_END));
+    EXPECT_EQ(program.unreadInput(), 2);
+    EXPECT_EQ(program.shownOnTerminal(), "q\r\n");  // the echo of the keys, nothing more
+    EXPECT_EQ(program.standardOutput(),
+              testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out"));
+}
+
+// The terminal's picture of a text written to it: each line end is CR LF.
+std::string onScreen(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        shown += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return shown;
+}
+
+const std::string ANSWERS = "10 100 0 0 kN m\n";
+
+// All the terminal shows of a run whose answers are typed on one line while
+// standard output goes to a file.
+std::string typedDialogueShown() {
+    return onScreen(testing_support::readFile(GOLDEN_DIRECTORY "/introduction_screen.txt") +
+                    "Enter Value 1 For The Length OF The Figure(Shape) Above = " + ANSWERS +
+                    "Enter Value 2 For The Acting Vertical Force At Point C Of The Figure Above = "
+                    "Enter Value 3 For The Horizonatl Force At Point A If Available = "
+                    "Enter Value 4 For The Horizonatl Force At Point B If Available = "
+                    " Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward = "
+                    " Enter The Unit For The Length = "
+                    "Press Any Key To Continue\n");
 }
 
 struct MessageCase {
     const char* name;
-    Output output;
-    std::string shown;  // on the terminal, besides the report
-    bool reportKept;    // the report is what reached standard output
+    Setup setup;
+    std::string shown;           // on the terminal, besides the report
+    std::size_t reportKept = 0;  // how much of the report reached standard output
     friend void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ClosingMessage : public testing::TestWithParam<MessageCase> {};
 
 TEST_P(ClosingMessage, IsShownOnTheTerminalWhenStandardOutputIsNot) {
+    const MessageCase& c = GetParam();
     PausedProgram program;
-    program.start({.output = GetParam().output});
+    program.start(c.setup);
+    if (c.setup.typed) {
+        ASSERT_TRUE(program.shows("Above = ")) << "the first question is not on the screen";
+        program.typeKeys(ANSWERS);
+    }
     ASSERT_TRUE(program.reachesThePause());
     program.typeKeys("a");
     expectCleanEnd(program, program.ending());
-    EXPECT_EQ(program.shownOnTerminal(), GetParam().shown);
+    EXPECT_EQ(program.shownOnTerminal(), c.shown);
     EXPECT_EQ(program.standardOutput(),
-              GetParam().reportKept
-                  ? testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out")
-                  : "");
+              testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out")
+                  .substr(0, c.reportKept));
 }
 
-// A pipe's reader (tee, a pager) shows the message already.
+constexpr std::size_t WHOLE = std::string::npos;
+
 INSTANTIATE_TEST_SUITE_P(
     StandardOutput, ClosingMessage,
-    testing::Values(MessageCase{"File", Output::File, CLOSING_MESSAGE_SHOWN, true},
-                    MessageCase{"Pipe", Output::Pipe, "", true},
-                    MessageCase{"Closed", Output::Closed, CLOSING_MESSAGE_SHOWN, false}),
+    testing::Values(
+        MessageCase{"File", {.output = Output::File}, CLOSING_MESSAGE_SHOWN, WHOLE},
+        MessageCase{"Closed", {.output = Output::Closed}, CLOSING_MESSAGE_SHOWN, 0},
+        // SIGXFSZ is ignored: the write that passes the limit only fails.
+        MessageCase{"FileAtItsSizeLimit",
+                    {.output = Output::File, .fileSizeLimit = 512},
+                    CLOSING_MESSAGE_SHOWN,
+                    512},
+        MessageCase{"FileWithTheAnswersTyped",
+                    {.output = Output::File, .typed = true},
+                    typedDialogueShown(),
+                    WHOLE}),
     testing_support::CaseName{});
 
 TEST(Dialogue, ATerminalThatHangsUpEndsTheRunWithSighupIgnored) {
     PausedProgram program;
-    program.start({.output = Output::Terminal, .ignoredSignals = {SIGHUP}});
+    program.start({.output = Output::Terminal, .ignoredSignals = {SIGHUP}, .typed = true});
     program.typeKeys("10\n100\n");
     ASSERT_TRUE(program.shows("Enter Value 3"));
     program.hangUp();
-    const auto status = program.ending(HANG_UP_PATIENCE);
+    const auto status = program.ending(QUICK_END);
     ASSERT_TRUE(status.has_value()) << "still running after the hang-up";
     ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status);
     EXPECT_EQ(WEXITSTATUS(*status), 0);
+}
+
+// Without line editing and with MIN 0, a read returns at once with nothing:
+// the question waits for its answer all the same.
+TEST(Dialogue, ATerminalThatReturnsAtOnceWaitsForTheAnswers) {
+    PausedProgram program;
+    program.start({.output = Output::Terminal, .typed = true, .nonCanonicalMinZero = true});
+    ASSERT_TRUE(program.shows("Above = "));
+    std::this_thread::sleep_for(STILL_WAITING_CHECK);
+    ASSERT_EQ(program.shownOnTerminal().find("Enter Value 2"), std::string::npos)
+        << "the questions went by unanswered";
+    program.typeKeys("10 ");
+    std::this_thread::sleep_for(STILL_WAITING_CHECK);
+    program.typeKeys("100 0 0 kN m\n");
+    ASSERT_TRUE(program.shows(" By = 50 kN"));
+    ASSERT_TRUE(program.reachesThePause());
+    program.typeKeys("a");
+    expectCleanEnd(program, program.ending());
 }
 
 }  // namespace
