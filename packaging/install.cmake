@@ -1,6 +1,6 @@
 # What an install puts where, and the packages made of it: a .deb (the Debian
-# build), a .tar.gz of the static release build for any Linux, and a .zip of
-# the Windows build.
+# build), a .tar.gz of the release build (static on Linux, for any Linux), and
+# a .zip of the Windows build.
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME beam-reactions)
@@ -77,7 +77,8 @@ elseif(BEAM_DEBIAN_BUILD)
     set(CPACK_GENERATOR DEB)
 else()
     set(CPACK_GENERATOR TGZ)
-    set(CPACK_PACKAGE_FILE_NAME beam-reactions-${PROJECT_VERSION}-linux-x86_64)
+    string(TOLOWER "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}" PLATFORM_NAME)
+    set(CPACK_PACKAGE_FILE_NAME beam-reactions-${PROJECT_VERSION}-${PLATFORM_NAME})
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

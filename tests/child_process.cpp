@@ -23,21 +23,10 @@ constexpr auto TIME_LIMIT = std::chrono::seconds(20);
 constexpr std::size_t PIECE_SIZE = 4;
 constexpr auto PAUSE_BETWEEN_PIECES = std::chrono::milliseconds(50);
 
-void makePipe(std::array<int, 2>& ends) {
-    if (pipe2(ends.data(), O_CLOEXEC) != 0) {
-        throw std::runtime_error("pipe failed");
-    }
-}
-
 // An unlinked temporary file holding `data`, positioned at its start, as a
 // shell's redirection from a file would give it.
 int fileHolding(const std::string& data) {
-    std::string name = "/tmp/beam-reactions-input-XXXXXX";
-    const int fd = mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        throw std::runtime_error("cannot make a temporary file");
-    }
-    unlink(name.c_str());
+    const int fd = temporaryFile();
     std::size_t written = 0;
     while (written < data.size()) {
         const ssize_t count = write(fd, data.data() + written, data.size() - written);
@@ -62,7 +51,7 @@ int inputFor(InputSource source, const std::string& input, int& writeEnd) {
             return open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         case InputSource::WriteOnly: {
             std::string name = "/tmp/beam-reactions-write-only-XXXXXX";
-            close(mkostemp(name.data(), O_CLOEXEC));
+            close(mkstemp(name.data()));
             const int fd = open(name.c_str(), O_WRONLY | O_CLOEXEC);
             unlink(name.c_str());
             return fd;
@@ -95,6 +84,26 @@ void writeInPieces(int fd, const std::string& input) {
 }
 
 }  // namespace
+
+void makePipe(std::array<int, 2>& ends) {
+    if (pipe(ends.data()) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+    for (const int end : ends) {
+        fcntl(end, F_SETFD, FD_CLOEXEC);
+    }
+}
+
+int temporaryFile() {
+    std::string name = "/tmp/beam-reactions-test-XXXXXX";
+    const int fd = mkstemp(name.data());
+    if (fd < 0) {
+        throw std::runtime_error("cannot make a temporary file");
+    }
+    unlink(name.c_str());
+    fcntl(fd, F_SETFD, FD_CLOEXEC);
+    return fd;
+}
 
 ProcessResult runWithoutTerminal(const std::string& program, const std::string& input,
                                  OutputTarget output, InputSource source,

@@ -1,10 +1,19 @@
 // Runs the built program as a child process, the way a user's shell would.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace testing_support {
+
+// A pipe whose ends are closed in any program the test starts; throws when
+// none can be made.
+void makePipe(std::array<int, 2>& ends);
+
+// An unlinked temporary file, open for reading and writing, closed in any
+// program the test starts.
+int temporaryFile();
 
 struct ProcessResult {
     std::string standardOutput;

@@ -1,6 +1,7 @@
 // The built program given input no user should type and output that cannot
 // be written: it always writes a whole report it can, and always exits 0.
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,9 @@ class HostileRun : public testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostileRun, CompletesAndExitsZero) {
     const HostileCase& c = GetParam();
+    if (c.output == OutputTarget::DevFull && access("/dev/full", W_OK) != 0) {
+        GTEST_SKIP() << "this system has no /dev/full, a device whose every write fails";
+    }
     const auto result = runWithoutTerminal(BEAM_REACTIONS_PROGRAM, c.input, c.output);
     ASSERT_FALSE(result.timedOut);
     ASSERT_TRUE(WIFEXITED(result.waitStatus)) << "ended by signal " << WTERMSIG(result.waitStatus);

@@ -2,14 +2,28 @@
 # that the program, its manual page and its documents land where a user will
 # look for them.
 #
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DMODE=install|deb -P install_check.cmake
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DMODE=install|deb
+#         -DBINDIR=... -DMANDIR=... -DDOCDIR=... -P install_check.cmake
+#
+# The directories are the build's own (GNUInstallDirs), relative to the prefix;
+# a .deb always has Debian's.
+if(MODE STREQUAL "deb")
+    set(BINDIR bin)
+    set(MANDIR share/man)
+    set(DOCDIR share/doc/beam-reactions)
+    find_program(DPKG_DEB dpkg-deb)
+    if(NOT DPKG_DEB)
+        message(STATUS "skipped: this system has no dpkg-deb to build a .deb with")
+        return()
+    endif()
+endif()
 set(EXPECTED_FILES
-    usr/bin/beam-reactions
-    usr/share/man/man1/beam-reactions.1.gz
-    usr/share/doc/beam-reactions/README.md
-    usr/share/doc/beam-reactions/LICENSE
-    usr/share/doc/beam-reactions/copyright
-    usr/share/doc/beam-reactions/changelog.gz)
+    usr/${BINDIR}/beam-reactions
+    usr/${MANDIR}/man1/beam-reactions.1.gz
+    usr/${DOCDIR}/README.md
+    usr/${DOCDIR}/LICENSE
+    usr/${DOCDIR}/copyright
+    usr/${DOCDIR}/changelog.gz)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})

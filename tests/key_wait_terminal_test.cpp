@@ -4,25 +4,34 @@
 // terminal, where the closing key is typed.
 #include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
+// openpty: glibc and musl, FreeBSD, then macOS, NetBSD and OpenBSD.
+#if __has_include(<pty.h>)
+#include <pty.h>
+#elif __has_include(<libutil.h>)
+#include <libutil.h>
+#else
+#include <util.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 #include "case_name.hpp"
+#include "child_process.hpp"
 #include "golden_file.hpp"
 
 namespace {
@@ -47,10 +56,14 @@ struct SignalCase {
 const std::vector<SignalCase>& terminatingSignals() {
     static const std::vector<SignalCase> table = [] {
         std::vector<SignalCase> signals{
-            {"HUP", SIGHUP},   {"INT", SIGINT},   {"QUIT", SIGQUIT},       {"TERM", SIGTERM},
-            {"ALRM", SIGALRM}, {"USR1", SIGUSR1}, {"USR2", SIGUSR2},       {"VTALRM", SIGVTALRM},
-            {"PROF", SIGPROF}, {"XCPU", SIGXCPU}, {"RTMIN", SIGRTMIN},     {"RTMAX", SIGRTMAX},
+            {"HUP", SIGHUP},   {"INT", SIGINT},   {"QUIT", SIGQUIT}, {"TERM", SIGTERM},
+            {"ALRM", SIGALRM}, {"USR1", SIGUSR1}, {"USR2", SIGUSR2}, {"VTALRM", SIGVTALRM},
+            {"PROF", SIGPROF}, {"XCPU", SIGXCPU},
         };
+#ifdef SIGRTMIN
+        signals.push_back({"RTMIN", SIGRTMIN});
+        signals.push_back({"RTMAX", SIGRTMAX});
+#endif
 #ifdef SIGPOLL
         signals.push_back({"POLL", SIGPOLL});
 #endif
@@ -137,7 +150,7 @@ class PausedProgram {
         }
         const int programOutput = openOutput(setup.output);
         std::array<int, 2> programPid{};
-        ASSERT_EQ(pipe(programPid.data()), 0);
+        testing_support::makePipe(programPid);
         child_ = fork();
         if (child_ == 0) {
             setsid();
@@ -193,13 +206,19 @@ class PausedProgram {
         return !ended_;
     }
 
-    // True once the program is stopped, as the kernel reports it.
+    // True once the program is stopped, as ps reports it.
     bool becomesStopped() const {
-        const std::string statFile = "/proc/" + std::to_string(program_) + "/stat";
-        return eventually([&statFile] {
-            const std::string stat = readAll(open(statFile.c_str(), O_RDONLY));
-            const std::size_t name = stat.rfind(") ");
-            return name != std::string::npos && stat.compare(name + 2, 1, "T") == 0;
+        const std::string command = "ps -o stat= -p " + std::to_string(program_);
+        return eventually([&command] {
+            FILE* ps = popen(command.c_str(), "r");
+            if (ps == nullptr) {
+                return false;
+            }
+            std::array<char, 64> state{};
+            const bool stopped = fgets(state.data(), state.size(), ps) != nullptr &&
+                                 std::string(state.data()).find('T') != std::string::npos;
+            pclose(ps);
+            return stopped;
         });
     }
 
@@ -286,17 +305,12 @@ class PausedProgram {
         switch (output) {
             case Output::DevNull:
                 return open("/dev/null", O_WRONLY | O_CLOEXEC);
-            case Output::File: {
-                std::string name = "/tmp/beam-reactions-report-XXXXXX";
-                output_ = mkostemp(name.data(), O_CLOEXEC);
-                unlink(name.c_str());
+            case Output::File:
+                output_ = testing_support::temporaryFile();
                 return output_;
-            }
             case Output::Pipe: {
                 std::array<int, 2> ends{};
-                if (pipe2(ends.data(), O_CLOEXEC) != 0) {
-                    return -1;
-                }
+                testing_support::makePipe(ends);
                 output_ = ends[0];
                 return ends[1];
             }
