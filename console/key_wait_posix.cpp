@@ -44,8 +44,8 @@ constexpr int NO_BYTE = -1;
 // throughout, since a failed write is only a failed write; SIGTTIN and SIGTTOU
 // keep their course, stopping a background job before it touches the terminal.
 constexpr std::array NAMED_SIGNALS = {
-    SIGHUP,  SIGINT,  SIGQUIT,   SIGTERM, SIGALRM, SIGUSR1,
-    SIGUSR2, SIGPROF, SIGVTALRM, SIGXCPU, SIGTSTP,
+    SIGHUP,    SIGINT,  SIGQUIT,   SIGTERM, SIGALRM, SIGUSR1,
+    SIGUSR2,   SIGPROF, SIGVTALRM, SIGXCPU, SIGTSTP,
 #ifdef SIGPOLL
     SIGPOLL,
 #endif

@@ -14,7 +14,7 @@ void ScreenEcho::passOn() {
     const std::string_view text(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     output_.sputn(text.data(), static_cast<std::streamsize>(text.size()));
     showOnTerminal(text);
-    setp(held_.begin(), held_.end());
+    setp(held_.data(), held_.data() + held_.size());
 }
 
 ScreenEcho::int_type ScreenEcho::overflow(int_type c) {

@@ -13,7 +13,9 @@ namespace console {
 // on a file. What reaches `output` is exactly what was written.
 class ScreenEcho : public std::streambuf {
   public:
-    explicit ScreenEcho(std::streambuf& output) : output_(output) { setp(held_.begin(), held_.end()); }
+    explicit ScreenEcho(std::streambuf& output) : output_(output) {
+        setp(held_.data(), held_.data() + held_.size());
+    }
 
     // Whether the dialogue needs it: the answers are typed at a terminal and
     // standard output shows nothing there.

@@ -88,9 +88,10 @@ std::optional<std::int64_t> numberBetween(std::string_view line, std::string_vie
 // The number on the first line that reads `start`, a number, then `end`.
 std::optional<std::int64_t> firstNumber(const std::vector<std::string_view>& lines,
                                         std::string_view start, std::string_view end = "") {
-    const auto line = std::find_if(lines.begin(), lines.end(), [start, end](std::string_view candidate) {
-        return numberBetween(candidate, start, end).has_value();
-    });
+    const auto line =
+        std::find_if(lines.begin(), lines.end(), [start, end](std::string_view candidate) {
+            return numberBetween(candidate, start, end).has_value();
+        });
     return line == lines.end() ? std::nullopt : numberBetween(*line, start, end);
 }
 

@@ -94,27 +94,25 @@ TEST_P(WordRead, KeepsWhatFitsAndLeavesTheSeparator) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, WordRead,
-    testing::Values(WordCase{"FirstWordOnly", "kN m", "kN", false, " m"},
-                    WordCase{"CrLfAround", "\r\nkN\r\n", "kN", false, "\r\n"},
-                    WordCase{"CaseAndPunctuationKept", "k-N/m", "k-N/m", false, ""},
-                    WordCase{"LongWordCutAndDiscarded", "abcdefgh next", "abcde", false, " next"},
-                    WordCase{"NulBytesKept", "a\0b c"s, "a\0b"s, false, " c"},
-                    WordCase{"RawBytesKept", "\xC3\xA9\xFF", "\xC3\xA9\xFF", false, ""},
-                    WordCase{"TwoByteCharacterAtTheCut", "abcd\xC3\xA9 m", "abcd", false, " m"},
-                    WordCase{"ThreeByteCharacterAtTheCut", "abc\xE2\x82\xAC", "abc", false, ""},
-                    WordCase{"ThreeByteCharacterFillingIt", "ab\xE2\x82\xAC", "ab\xE2\x82\xAC",
-                             false, ""},
-                    WordCase{"InvalidByteBeyondTheCut", "abcd\xC3\xA9\xFF", "abcd", false, ""},
-                    WordCase{"InputEndsInsideTheCharacterAtTheCut", "abcd\xE2\x82", "abcd", false,
-                             ""},
-                    WordCase{"NotUtf8CutBetweenBytes",
-                             "a\xFF"
-                             "bc\xC3\xA9",
-                             "a\xFF"
-                             "bc\xC3",
-                             false, ""},
-                    WordCase{"Empty", "", "", true, ""},
-                    WordCase{"OnlySeparators", " \t ", "", true, ""}),
+    testing::Values(
+        WordCase{"FirstWordOnly", "kN m", "kN", false, " m"},
+        WordCase{"CrLfAround", "\r\nkN\r\n", "kN", false, "\r\n"},
+        WordCase{"CaseAndPunctuationKept", "k-N/m", "k-N/m", false, ""},
+        WordCase{"LongWordCutAndDiscarded", "abcdefgh next", "abcde", false, " next"},
+        WordCase{"NulBytesKept", "a\0b c"s, "a\0b"s, false, " c"},
+        WordCase{"RawBytesKept", "\xC3\xA9\xFF", "\xC3\xA9\xFF", false, ""},
+        WordCase{"TwoByteCharacterAtTheCut", "abcd\xC3\xA9 m", "abcd", false, " m"},
+        WordCase{"ThreeByteCharacterAtTheCut", "abc\xE2\x82\xAC", "abc", false, ""},
+        WordCase{"ThreeByteCharacterFillingIt", "ab\xE2\x82\xAC", "ab\xE2\x82\xAC", false, ""},
+        WordCase{"InvalidByteBeyondTheCut", "abcd\xC3\xA9\xFF", "abcd", false, ""},
+        WordCase{"InputEndsInsideTheCharacterAtTheCut", "abcd\xE2\x82", "abcd", false, ""},
+        WordCase{"NotUtf8CutBetweenBytes",
+                 "a\xFF"
+                 "bc\xC3\xA9",
+                 "a\xFF"
+                 "bc\xC3",
+                 false, ""},
+        WordCase{"Empty", "", "", true, ""}, WordCase{"OnlySeparators", " \t ", "", true, ""}),
     testing_support::CaseName{});
 
 TEST(FailedRead, LeavesEveryLaterReadFailedAndTheInputUntouched) {

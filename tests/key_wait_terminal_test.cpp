@@ -106,7 +106,7 @@ struct Setup {
     Output output = Output::DevNull;
     std::vector<int> ignoredSignals{};  // ignored from the start, as nohup does
     Job job = Job::None;
-    bool typed = false;             // the answers are typed at the terminal
+    bool typed = false;                // the answers are typed at the terminal
     bool nonCanonicalMinZero = false;  // reads return at once with nothing typed
     rlim_t fileSizeLimit = RLIM_INFINITY;
 };
@@ -581,27 +581,26 @@ TEST_P(ClosingMessage, IsShownOnTheTerminalWhenStandardOutputIsNot) {
     program.typeKeys("a");
     expectCleanEnd(program, program.ending());
     EXPECT_EQ(program.shownOnTerminal(), c.shown);
-    EXPECT_EQ(program.standardOutput(),
-              testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out")
-                  .substr(0, c.reportKept));
+    EXPECT_EQ(
+        program.standardOutput(),
+        testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out").substr(0, c.reportKept));
 }
 
 constexpr std::size_t WHOLE = std::string::npos;
 
 INSTANTIATE_TEST_SUITE_P(
     StandardOutput, ClosingMessage,
-    testing::Values(
-        MessageCase{"File", {.output = Output::File}, CLOSING_MESSAGE_SHOWN, WHOLE},
-        MessageCase{"Closed", {.output = Output::Closed}, CLOSING_MESSAGE_SHOWN, 0},
-        // SIGXFSZ is ignored: the write that passes the limit only fails.
-        MessageCase{"FileAtItsSizeLimit",
-                    {.output = Output::File, .fileSizeLimit = 512},
-                    CLOSING_MESSAGE_SHOWN,
-                    512},
-        MessageCase{"FileWithTheAnswersTyped",
-                    {.output = Output::File, .typed = true},
-                    typedDialogueShown(),
-                    WHOLE}),
+    testing::Values(MessageCase{"File", {.output = Output::File}, CLOSING_MESSAGE_SHOWN, WHOLE},
+                    MessageCase{"Closed", {.output = Output::Closed}, CLOSING_MESSAGE_SHOWN, 0},
+                    // SIGXFSZ is ignored: the write that passes the limit only fails.
+                    MessageCase{"FileAtItsSizeLimit",
+                                {.output = Output::File, .fileSizeLimit = 512},
+                                CLOSING_MESSAGE_SHOWN,
+                                512},
+                    MessageCase{"FileWithTheAnswersTyped",
+                                {.output = Output::File, .typed = true},
+                                typedDialogueShown(),
+                                WHOLE}),
     testing_support::CaseName{});
 
 TEST(Dialogue, ATerminalThatHangsUpEndsTheRunWithSighupIgnored) {
