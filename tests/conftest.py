@@ -1,0 +1,64 @@
+"""What the Python tests are told by CTest: the program and where the expected
+files are."""
+
+import os
+
+import pytest
+
+
+def pytest_addoption(parser):
+    parser.addoption("--program", required=True, help="the built beam-reactions")
+    parser.addoption("--wine", action="store_true", help="the program is the .exe, run under wine")
+    parser.addoption("--golden", required=True, help="the folder of expected files")
+    parser.addoption("--checker", help="the command that checks a whole run's invariants")
+    parser.addoption("--failing-wait", help="a library whose waits all fail, to preload")
+
+
+def pytest_generate_tests(metafunc):
+    """golden_case: each case named in the expected files' cases.txt."""
+    if "golden_case" in metafunc.fixturenames:
+        cases = os.path.join(metafunc.config.getoption("--golden"), "cases.txt")
+        with open(cases, encoding="utf-8") as table:
+            rows = [line.split() for line in table]
+        metafunc.parametrize("golden_case",
+                             [row[0] for row in rows if row and not row[0].startswith("#")])
+
+
+@pytest.fixture(scope="session")
+def wine(request):
+    return request.config.getoption("--wine")
+
+
+@pytest.fixture(scope="session")
+def program(request, wine):
+    """The command that starts the program."""
+    exe = request.config.getoption("--program")
+    return ["wine", exe] if wine else [exe]
+
+
+@pytest.fixture(scope="session")
+def golden(request):
+    directory = request.config.getoption("--golden")
+
+    def expected(name):
+        with open(os.path.join(directory, name), "rb") as file:
+            return file.read()
+
+    expected.directory = directory
+    return expected
+
+
+@pytest.fixture(scope="session")
+def posix(wine):
+    if wine:
+        pytest.skip("the POSIX pause; under wine the Windows console's rows run instead")
+
+
+@pytest.fixture(scope="session")
+def failing_wait(request):
+    """The environment that makes every wait of the program fail at once."""
+    library = request.config.getoption("--failing-wait")
+    if not library:
+        pytest.skip("no library to preload on this system")
+    # The sanitizers' runtime would otherwise insist on coming first.
+    return dict(os.environ, LD_PRELOAD=library, ASAN_OPTIONS="verify_asan_link_order=0")

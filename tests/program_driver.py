@@ -1,0 +1,316 @@
+"""Runs the built beam-reactions as a user's shell would: without a terminal,
+or on a pseudo-terminal of the test's own that it types at through pexpect.
+
+Run as a script, it starts or stops the one wine server the Windows runs share:
+  program_driver.py start-wine | stop-wine
+"""
+
+import fcntl
+import io
+import os
+import resource
+import signal
+import subprocess
+import sys
+import tempfile
+import termios
+import threading
+import time
+
+import pexpect
+import pexpect.fdpexpect
+
+PATIENCE = 10  # seconds for anything that must happen
+STILL_WAITING = 0.3  # how long a wait must go on to count as waiting
+RUN_TIME_LIMIT = 60  # a run without a terminal that takes longer is a hang
+
+# Dispositions a terminal's shell gives a program it starts, whatever the test
+# runner was given (a background job ignores SIGINT and SIGQUIT).
+DEFAULT_SIGNALS = [signal.SIGHUP, signal.SIGINT, signal.SIGQUIT, signal.SIGTERM,
+                   signal.SIGTSTP, signal.SIGTTIN, signal.SIGTTOU]
+
+
+def eventually(condition, patience=PATIENCE):
+    """Whether `condition` comes to hold within `patience` seconds."""
+    deadline = time.monotonic() + patience
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.005)
+    return True
+
+
+def children_cpu_seconds():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
+class Finished:
+    """How a run ended: returncode as subprocess gives it (-N for signal N),
+    the CPU time the program used, and, without a terminal, what it wrote."""
+
+    def __init__(self, returncode, cpu, stdout=b"", stderr=b""):
+        self.returncode, self.cpu, self.stdout, self.stderr = returncode, cpu, stdout, stderr
+
+
+def _slow_pipe(data, delay):
+    """A non-blocking pipe whose writer sends `data` after `delay` seconds, in
+    pieces, and then closes it."""
+    read_end, write_end = os.pipe()
+    os.set_blocking(read_end, False)
+
+    def write_slowly():
+        time.sleep(delay)
+        for at in range(0, len(data), 4):
+            try:
+                os.write(write_end, data[at:at + 4])
+            except OSError:
+                break  # the program went early
+            time.sleep(0.05)
+        os.close(write_end)
+
+    threading.Thread(target=write_slowly, daemon=True).start()
+    return read_end
+
+
+def run_without_terminal(command, answers=b"", source="file", output="pipe",
+                         delay=0.0, env=None):
+    """Runs `command` in a new session, so it has no controlling terminal.
+    source: file, closed, directory, write-only, or slow (a non-blocking pipe
+    whose writer waits `delay` seconds); output: pipe, full (/dev/full) or
+    closed-pipe (its reader gone)."""
+    with tempfile.TemporaryFile() as answers_file:
+        answers_file.write(answers)
+        answers_file.seek(0)
+        closing = []
+        if source == "file":
+            stdin = answers_file
+        elif source == "closed":
+            stdin = None
+        elif source == "directory":
+            stdin = os.open("/", os.O_RDONLY)
+            closing.append(stdin)
+        elif source == "write-only":
+            stdin = os.open("/dev/null", os.O_WRONLY)
+            closing.append(stdin)
+        else:
+            stdin = _slow_pipe(answers, delay)
+            closing.append(stdin)
+        stdout = subprocess.PIPE
+        if output == "full":
+            stdout = open("/dev/full", "wb")
+        elif output == "closed-pipe":
+            read_end, stdout = os.pipe()
+            os.close(read_end)
+            closing.append(stdout)
+        cpu_before = children_cpu_seconds()
+        result = subprocess.run(
+            command, stdin=stdin, stdout=stdout, stderr=subprocess.PIPE, env=env,
+            start_new_session=True, timeout=RUN_TIME_LIMIT, check=False,
+            preexec_fn=(lambda: os.close(0)) if source == "closed" else None)
+        for fd in closing:
+            os.close(fd)
+        if output == "full":
+            stdout.close()
+        return Finished(result.returncode, children_cpu_seconds() - cpu_before,
+                        result.stdout or b"", result.stderr)
+
+
+class TerminalRun:
+    """The program started on a pseudo-terminal the test owns, which is its
+    controlling terminal. Its answers come from the file `answers`, or are
+    typed (answers=None); its standard output goes to output: null, file,
+    pipe, closed or terminal. As `job` (foreground or background) it is
+    started the way a job-control shell starts one: in a process group of its
+    own, under a session leader that waits for it and ends as 128 + the signal
+    that ended the program."""
+
+    def __init__(self, command, answers=None, output="terminal", ignored=(), job=None,
+                 min_zero=False, file_limit=None, typed_ahead=b"", env=None):
+        self.master, self.slave = os.openpty()
+        if typed_ahead:
+            os.write(self.master, typed_ahead)
+        if min_zero:
+            mode = termios.tcgetattr(self.slave)
+            mode[3] &= ~termios.ICANON
+            mode[6][termios.VMIN], mode[6][termios.VTIME] = 0, 0
+            termios.tcsetattr(self.slave, termios.TCSANOW, mode)
+        self.mode_before = termios.tcgetattr(self.slave)
+        self.output_file = tempfile.TemporaryFile() if output == "file" else None
+        self._output_pipe = None
+        stdout = {"terminal": self.slave, "null": subprocess.DEVNULL, "closed": None,
+                  "file": self.output_file}.get(output)
+        if output == "pipe":
+            self._output_pipe, stdout = os.pipe()
+        answers_file = open(answers, "rb") if answers else None
+        pid_read, pid_write = os.pipe()
+        slave = self.slave
+
+        def start_in_child():
+            fcntl.ioctl(slave, termios.TIOCSCTTY, 0)
+            for number in DEFAULT_SIGNALS:
+                signal.signal(number, signal.SIG_DFL)
+            for number in ignored:
+                signal.signal(number, signal.SIG_IGN)
+            resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+            if file_limit is not None:
+                resource.setrlimit(resource.RLIMIT_FSIZE, (file_limit, file_limit))
+            if output == "closed":
+                os.close(1)
+            if job:
+                _become_job(slave, job == "foreground", pid_write)
+
+        self.process = subprocess.Popen(
+            command, stdin=answers_file or self.slave, stdout=stdout,
+            stderr=subprocess.DEVNULL, env=env, start_new_session=True,
+            preexec_fn=start_in_child)
+        os.close(pid_write)
+        for fd in (answers_file, stdout if output == "pipe" else None):
+            if fd is not None:
+                os.close(fd) if isinstance(fd, int) else fd.close()
+        self.pid = self.process.pid
+        if job:
+            self.pid = int(os.read(pid_read, 32) or self.pid)
+        os.close(pid_read)
+        self.transcript = io.BytesIO()
+        self.screen = pexpect.fdpexpect.fdspawn(self.master, timeout=PATIENCE,
+                                                logfile=None)
+        self.screen.logfile_read = self.transcript
+        self._cpu_before = children_cpu_seconds()
+
+    def close(self):
+        if self.process.poll() is None:
+            for pid in {self.pid, self.process.pid}:
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+            self.process.wait()
+        for fd in (self.master, self.slave, self._output_pipe):
+            if fd is not None and fd >= 0:
+                try:
+                    os.close(fd)
+                except OSError:
+                    pass
+        if self.output_file:
+            self.output_file.close()
+
+    # What the test does.
+
+    def type(self, keys):
+        os.write(self.master, keys)
+
+    def send(self, number):
+        os.kill(self.pid, number)
+
+    def hang_up(self):
+        """The terminal goes away, as when its window is closed."""
+        os.close(self.master)
+        self.master = -1
+
+    # What the test sees.
+
+    def mode(self):
+        return termios.tcgetattr(self.slave)
+
+    def mode_restored(self):
+        return self.mode() == self.mode_before
+
+    def at_pause(self):
+        """True once the terminal is switched to raw mode for the pause."""
+        return eventually(lambda: not self.mode()[3] & termios.ECHO)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def stopped(self):
+        """True once the program is stopped, as ps reports it."""
+        def state():
+            return subprocess.run(["ps", "-o", "stat=", "-p", str(self.pid)],
+                                  capture_output=True, check=False).stdout
+        return eventually(lambda: b"T" in state())
+
+    def shows(self, text):
+        """True once `text` is on the screen."""
+        try:
+            self.screen.expect_exact(text)
+            return True
+        except (pexpect.TIMEOUT, pexpect.EOF):
+            return False
+
+    def shown(self):
+        """Everything the terminal has shown: the program's output and the
+        echo of what was typed."""
+        if self.master >= 0:
+            try:
+                self.screen.expect(pexpect.TIMEOUT, timeout=0.1)
+            except pexpect.EOF:
+                pass
+        return self.transcript.getvalue()
+
+    def left_unread(self):
+        """What was typed and never read, once the program has ended."""
+        mode = self.mode()
+        mode[3] &= ~termios.ICANON
+        mode[6][termios.VMIN], mode[6][termios.VTIME] = 0, 0
+        termios.tcsetattr(self.slave, termios.TCSANOW, mode)
+        try:
+            return os.read(self.slave, 4096)
+        except BlockingIOError:
+            return b""
+
+    def standard_output(self):
+        if self.output_file:
+            self.output_file.seek(0)
+            return self.output_file.read()
+        if self._output_pipe is not None:
+            with os.fdopen(os.dup(self._output_pipe), "rb") as pipe:
+                return pipe.read()
+        return b""
+
+    def finish(self, patience=PATIENCE):
+        """How the program ended, or None if it is still running."""
+        try:
+            returncode = self.process.wait(patience)
+        except subprocess.TimeoutExpired:
+            return None
+        return Finished(returncode, children_cpu_seconds() - self._cpu_before)
+
+
+def _become_job(terminal, foreground, pid_pipe):
+    """In the child about to start the program: fork, so that this process
+    stays as the session leader that waits for the job, and the program runs
+    in a process group of its own."""
+    program = os.fork()
+    if program == 0:
+        os.setpgid(0, 0)
+        if foreground:
+            signal.signal(signal.SIGTTOU, signal.SIG_IGN)
+            os.tcsetpgrp(terminal, os.getpid())
+            signal.signal(signal.SIGTTOU, signal.SIG_DFL)
+        return  # on to start the program
+    os.write(pid_pipe, str(program).encode())
+    # Nothing held open for the test: it waits for this leader alone.
+    os.closerange(3, 1024)
+    _, status = os.waitpid(program, 0)
+    os._exit(os.WEXITSTATUS(status) if os.WIFEXITED(status) else 128 + os.WTERMSIG(status))
+
+
+def main(arguments):
+    quiet = {"stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL,
+             "stderr": subprocess.DEVNULL, "start_new_session": True}
+    if arguments == ["start-wine"]:
+        # One persistent server for the whole run; it and wine's services
+        # outlive this script, so they must not hold its output open.
+        subprocess.run(["wineserver", "-p"], check=False, **quiet)
+        subprocess.run(["wine", "wineboot", "-i"], check=True, **quiet)
+        return 0
+    if arguments == ["stop-wine"]:
+        subprocess.run(["wineserver", "-k"], check=False)
+        return 0
+    print(__doc__, file=sys.stderr)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

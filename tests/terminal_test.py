@@ -1,0 +1,282 @@
+"""The program at a terminal: each row is a scenario on a pseudo-terminal the
+test owns. What runs (the setup), what is typed or sent (the steps), and what
+the end must show: how the program ended, the whole screen, what was typed
+and never read, standard output, the CPU time used. The terminal's mode must
+always be as it was before the run."""
+
+import os
+import signal
+import time
+from dataclasses import dataclass, field
+
+import pytest
+import termios
+
+from program_driver import STILL_WAITING, PATIENCE, TerminalRun, eventually
+
+MESSAGE = b"Press Any Key To Continue\r\n"
+ANSWERS = b"10 100 0 0 kN m\n"
+FIRST_PROMPT = b"Enter Value 1 For The Length OF The Figure(Shape) Above = "
+QUICK = 1.0  # for a run that must not wait at all
+ANSWERS_FILE = "worked_example.in"
+
+
+def on_screen(text):
+    return text.replace(b"\n", b"\r\n")
+
+
+# The steps a scenario takes, in order.
+
+def pause(run):
+    assert run.at_pause(), "the pause was never reached"
+    waiting(run)
+
+
+def waiting(run):
+    time.sleep(STILL_WAITING)
+    assert run.running(), "it ended instead of waiting"
+
+
+def stopped(run):
+    assert run.stopped(), "the program was not stopped"
+
+
+def restored(run):
+    assert run.mode_restored(), "the terminal's mode was not given back"
+
+
+def hang_up(run):
+    run.hang_up()
+
+
+def typed(keys, gap=0.0):
+    def type_keys(run):
+        for key in [keys] if gap == 0 else [bytes([byte]) for byte in keys]:
+            run.type(key)
+            time.sleep(gap)
+    return type_keys
+
+
+def sent(number):
+    return lambda run: run.send(number)
+
+
+def shows(text):
+    def on_the_screen(run):
+        assert run.shows(text), f"{text!r} was never shown"
+    return on_the_screen
+
+
+def not_shown(text):
+    def not_on_the_screen(run):
+        assert text not in run.shown(), f"{text!r} was shown"
+    return not_on_the_screen
+
+
+def line_mode_off(run):
+    """Wine's console takes the terminal out of line mode when it reads."""
+    assert eventually(lambda: not run.mode()[3] & termios.ICANON), "the console never read"
+
+
+def sleep(seconds):
+    return lambda run: time.sleep(seconds)
+
+
+@dataclass
+class Scenario:
+    name: str
+    steps: list
+    setup: dict = field(default_factory=lambda: {"answers": ANSWERS_FILE, "output": "null"})
+    status: int = 0  # as subprocess gives it: -N for death by signal N
+    screen: object = MESSAGE  # the whole screen, or None when not checked
+    left: object = b""  # typed and never read, or None when not checked
+    stdout: object = None  # (expected file, how many of its bytes), when checked
+    patience: float = PATIENCE  # how soon after the last step it must end
+    cpu: object = None  # the most CPU seconds the whole run may take
+    needs: str = ""  # a fixture the row depends on
+
+
+def with_setup(**setup):
+    return {"answers": ANSWERS_FILE, "output": "null", **setup}
+
+
+def key(name, keys, left=b"", gap=0.0):
+    return Scenario(f"key-{name}", [pause, typed(keys, gap)], left=left)
+
+
+KEYS = [
+    key("letter", b"a"), key("enter", b"\r"), key("ctrl-c", b"\x03"), key("ctrl-z", b"\x1a"),
+    key("ctrl-backslash", b"\x1c"), key("ctrl-s", b"\x13"), key("ctrl-q", b"\x11"),
+    key("arrow", b"\x1b[A"), key("arrow-slowly", b"\x1b[A", gap=0.05),
+    key("ctrl-arrow", b"\x1b[1;5C"), key("application-arrow", b"\x1bOB"),
+    key("f1", b"\x1bOP"), key("shift-f1", b"\x1b[1;2P"), key("ss3-shift-f1", b"\x1bO1;2P"),
+    key("f5", b"\x1b[15~"), key("linux-console-f1", b"\x1b[[A"), key("delete", b"\x1b[3~"),
+    key("alt-letter", b"\x1ba"), key("alt-two-byte-character", b"\x1b\xc3\xa9"),
+    key("alt-arrow", b"\x1b\x1b[A"), key("lone-esc", b"\x1b"),
+    key("two-byte-character", b"\xc3\xa9"), key("three-byte-character", b"\xe2\x82\xac"),
+    key("four-byte-character", b"\xf0\x9f\x98\x80"),
+    # One key is taken whole, and what follows it stays for the shell.
+    key("burst-of-letters", b"ab", left=b"b"), key("burst-euro-letter", b"\xe2\x82\xaca", left=b"a"),
+    key("burst-arrow-letter", b"\x1b[Aa", left=b"a"),
+    # A sequence is read to 32 bytes past its ESC [ at the most.
+    key("overlong-sequence", b"\x1b[" + b"1" * 40 + b"~", left=b"1" * 7 + b"~"),
+    Scenario("key-typed-ahead", [], with_setup(typed_ahead=b"x"), screen=None),
+    Scenario("key-ends-it-at-once", [pause, typed(b"a")], patience=0.12),
+    Scenario("key-waited-for-without-cost", [pause, sleep(1.5), typed(b"a")], cpu=0.075),
+]
+
+TERMINATING_SIGNALS = [signal.SIGHUP, signal.SIGINT, signal.SIGQUIT, signal.SIGTERM,
+                       signal.SIGALRM, signal.SIGUSR1, signal.SIGUSR2, signal.SIGVTALRM,
+                       signal.SIGPROF, signal.SIGXCPU]
+TERMINATING_SIGNALS += [getattr(signal, name) for name in ("SIGPOLL", "SIGPWR", "SIGRTMIN",
+                                                           "SIGRTMAX") if hasattr(signal, name)]
+
+
+def signal_name(number):
+    return signal.Signals(number).name
+
+
+SIGNALS = [
+    Scenario(f"signal-{signal_name(number)}", [pause, sent(number)], status=-number, left=None)
+    for number in TERMINATING_SIGNALS
+] + [
+    Scenario(f"ignored-{signal_name(number)}", [pause, sent(number), waiting, typed(b"a")],
+             with_setup(ignored=(number,)))
+    for number in TERMINATING_SIGNALS
+]
+
+JOBS = [
+    Scenario("job-stopped-and-continued",
+             [pause, sent(signal.SIGTSTP), stopped, restored, sent(signal.SIGCONT), pause,
+              typed(b"a")], with_setup(job="foreground")),
+    # The shell's kill sends SIGCONT after the signal to a stopped job.
+    Scenario("job-stopped-then-term",
+             [pause, sent(signal.SIGTSTP), stopped, sent(signal.SIGTERM), sent(signal.SIGCONT)],
+             with_setup(job="foreground"), status=128 + signal.SIGTERM, left=None),
+    Scenario("background-job-then-term", [stopped, sent(signal.SIGTERM), sent(signal.SIGCONT)],
+             with_setup(job="background"), status=128 + signal.SIGTERM, screen=b""),
+    Scenario("background-job-then-hup", [stopped, sent(signal.SIGHUP), sent(signal.SIGCONT)],
+             with_setup(job="background"), status=128 + signal.SIGHUP, screen=b""),
+    Scenario("background-job-ignoring-sigttou", [],
+             with_setup(job="background", ignored=(signal.SIGTTOU,)), screen=b"", patience=QUICK),
+]
+
+OUTPUTS = [
+    # Its reader (a pager) may read the terminal: no pause, the key left for it.
+    Scenario("output-pipe", [], with_setup(output="pipe", typed_ahead=b"q\n"), screen=b"q\r\n",
+             left=b"q\n", stdout=("worked_example.out", None), patience=QUICK),
+    Scenario("output-file", [pause, typed(b"a")], with_setup(output="file"),
+             stdout=("worked_example.out", None)),
+    Scenario("output-closed", [pause, typed(b"a")], with_setup(output="closed")),
+    # SIGXFSZ is ignored: the write past the limit only fails.
+    Scenario("output-file-at-its-size-limit", [pause, typed(b"a")],
+             with_setup(output="file", file_limit=512), stdout=("worked_example.out", 512)),
+]
+
+DIALOGUES = [
+    Scenario("typed-answers-output-file", [shows(FIRST_PROMPT), typed(ANSWERS), pause, typed(b"a")],
+             {"output": "file"}, screen="typed-to-file", stdout=("typed_ahead.out", None)),
+    Scenario("typed-answers-at-the-terminal",
+             [shows(FIRST_PROMPT), typed(ANSWERS), pause, typed(b"a")], {}, screen="whole-run"),
+    Scenario("terminal-returning-at-once",
+             [shows(FIRST_PROMPT), sleep(STILL_WAITING), not_shown(b"Enter Value 2"),
+              typed(b"10 "), sleep(STILL_WAITING), typed(b"100 0 0 kN m\n"),
+              shows(b" By = 50 kN"), pause, typed(b"a")], {"min_zero": True}, screen=None),
+    Scenario("hang-up-in-the-dialogue-sighup-ignored",
+             [typed(b"10\n100\n"), shows(b"Enter Value 3"), hang_up],
+             {"ignored": (signal.SIGHUP,)}, screen=None, left=None, patience=QUICK),
+    Scenario("hang-up-at-the-pause-sighup-ignored", [pause, hang_up],
+             with_setup(ignored=(signal.SIGHUP,)), screen=None, left=None, patience=QUICK),
+    Scenario("failing-wait-at-the-pause", [], patience=QUICK, needs="failing_wait"),
+]
+
+
+def expected_screen(screen, golden):
+    """The whole screen of the runs whose answers are typed on one line."""
+    if screen == "typed-to-file":
+        return on_screen(golden("introduction_screen.txt") + FIRST_PROMPT + ANSWERS +
+                         b"Enter Value 2 For The Acting Vertical Force At Point C Of The Figure "
+                         b"Above = Enter Value 3 For The Horizonatl Force At Point A If Available"
+                         b" = Enter Value 4 For The Horizonatl Force At Point B If Available =  "
+                         b"Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward"
+                         b" =  Enter The Unit For The Length = Press Any Key To Continue\n")
+    if screen == "whole-run":
+        output = golden("typed_ahead.out")
+        after_first_prompt = output.index(FIRST_PROMPT) + len(FIRST_PROMPT)
+        return on_screen(output[:after_first_prompt] + ANSWERS + output[after_first_prompt:])
+    return screen
+
+
+def play(scenario, command, golden, env=None):
+    setup = dict(scenario.setup)
+    if setup.get("answers"):
+        setup["answers"] = os.path.join(golden.directory, setup["answers"])
+    run = TerminalRun(command, env=env, **setup)
+    try:
+        for step in scenario.steps:
+            step(run)
+        finished = run.finish(scenario.patience)
+        assert finished is not None, f"still running {scenario.patience} s after the last step"
+        assert finished.returncode == scenario.status
+        if run.master >= 0:  # a terminal that hung up has no mode to look at
+            assert run.mode_restored(), "the terminal's mode is not as it was"
+        screen = expected_screen(scenario.screen, golden)
+        if screen is not None:
+            assert run.shown() == screen
+        if scenario.left is not None:
+            assert run.left_unread() == scenario.left
+        if scenario.stdout is not None:
+            name, size = scenario.stdout
+            assert run.standard_output() == golden(name)[:size]
+        if scenario.cpu is not None:
+            assert finished.cpu < scenario.cpu, f"{finished.cpu:.3f} s of CPU time"
+    finally:
+        run.close()
+
+
+def scenarios(table):
+    return pytest.mark.parametrize("scenario", table, ids=[s.name for s in table])
+
+
+@scenarios(KEYS)
+def test_closing_key(scenario, program, golden, posix):
+    play(scenario, program, golden)
+
+
+PAUSE_SCENARIOS = SIGNALS + JOBS + OUTPUTS + DIALOGUES
+
+
+@scenarios(PAUSE_SCENARIOS)
+def test_closing_pause(scenario, program, golden, posix, request):
+    env = request.getfixturevalue(scenario.needs) if scenario.needs else None
+    play(scenario, program, golden, env)
+
+
+# The Windows build under wine: answers typed at wine's console.
+def wine_key(name, keys):
+    return Scenario(f"wine-key-{name}",
+                    [shows(b"Enter Value 1"), line_mode_off, typed(b"10 100 0 0 kN m\r"),
+                     shows(b"Press Any Key To Continue"), waiting, typed(keys)],
+                    {}, screen=None, left=None, patience=PATIENCE * 3)
+
+
+WINE_SCENARIOS = [
+    wine_key("letter", b"a"), wine_key("enter", b"\r"), wine_key("arrow", b"\x1b[A"),
+    wine_key("f1", b"\x1bOP"),
+    # Ctrl+C is an ordinary key at the pause, not the end of the program.
+    wine_key("ctrl-c", b"\x03"),
+    Scenario("wine-output-file",
+             [shows(b"Enter Value 1"), line_mode_off, typed(b"10 100 0 0 kN m\r"),
+              shows(b"Press Any Key To Continue"), waiting, typed(b"a")],
+             {"output": "file"}, screen=None, left=None, patience=PATIENCE * 3,
+             stdout=("typed_ahead.out", None)),
+]
+
+
+@scenarios(WINE_SCENARIOS)
+def test_windows_console(scenario, program, golden, wine):
+    if not wine:
+        pytest.skip("the Windows console, run under wine")
+    crlf_golden = lambda name: golden(name).replace(b"\n", b"\r\n")  # noqa: E731
+    crlf_golden.directory = golden.directory
+    play(scenario, program, crlf_golden)
