@@ -104,6 +104,23 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{"TwoByteCharacterAtTheCut", "abcd\xC3\xA9 m", "abcd", false, " m"},
         WordCase{"ThreeByteCharacterAtTheCut", "abc\xE2\x82\xAC", "abc", false, ""},
         WordCase{"ThreeByteCharacterFillingIt", "ab\xE2\x82\xAC", "ab\xE2\x82\xAC", false, ""},
+        // At the cut, each range of UTF-8 at its edges: a character that may
+        // begin there is cut off whole, one that may not leaves the first
+        // five bytes as they are.
+        WordCase{"FourByteCharacterAtTheCut", "ab\xF0\x9F\x98\x80", "ab", false, ""},
+        WordCase{"FourByteCharacterBeforeTheCut", "a\xF0\x9F\x98\x80z", "a\xF0\x9F\x98\x80", false,
+                 ""},
+        WordCase{"E0AtTheTopOfItsRange", "abc\xE0\xBF\xBF", "abc", false, ""},
+        WordCase{"E0OverlongForm", "abc\xE0\x9F\xBF", "abc\xE0\x9F", false, ""},
+        WordCase{"EDAtTheTopOfItsRange", "abc\xED\x9F\xBF", "abc", false, ""},
+        WordCase{"Surrogate", "abc\xED\xA0\x80", "abc\xED\xA0", false, ""},
+        WordCase{"F0AtTheBottomOfItsRange", "abc\xF0\x90\x80\x80", "abc", false, ""},
+        WordCase{"F0OverlongForm", "abc\xF0\x8F\xBF\xBF", "abc\xF0\x8F", false, ""},
+        WordCase{"LastCodePoint", "abc\xF4\x8F\xBF\xBF", "abc", false, ""},
+        WordCase{"BeyondTheLastCodePoint", "abc\xF4\x90\x80\x80", "abc\xF4\x90", false, ""},
+        WordCase{"TwoByteOverlongLead", "abcd\xC1\xBF", "abcd\xC1", false, ""},
+        WordCase{"LowestTwoByteLead", "abcd\xC2\x80", "abcd", false, ""},
+        WordCase{"LeadBeyondF4", "abcd\xF5\x80", "abcd\xF5", false, ""},
         WordCase{"InvalidByteBeyondTheCut", "abcd\xC3\xA9\xFF", "abcd", false, ""},
         WordCase{"InputEndsInsideTheCharacterAtTheCut", "abcd\xE2\x82", "abcd", false, ""},
         WordCase{"NotUtf8CutBetweenBytes",

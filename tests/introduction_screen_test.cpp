@@ -2,19 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
-#include "golden_file.hpp"
 #include "report_lines.hpp"
 
 namespace {
-
-TEST(IntroductionScreen, MatchesTheExpectedFileByteForByte) {
-    std::ostringstream out;
-    beam::writeIntroductionScreen(out);
-    EXPECT_EQ(out.str(), testing_support::readFile(GOLDEN_DIRECTORY "/introduction_screen.txt"));
-}
 
 // Line number (from 1), its whole length, and how many spaces end it.
 struct LineShape {

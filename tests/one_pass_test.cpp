@@ -7,16 +7,8 @@
 
 #include "beam/introduction_screen.hpp"
 #include "flush_recorder.hpp"
-#include "golden_file.hpp"
 
 namespace {
-
-TEST(OnePass, MatchesTheWholeRunOfTheWorkedExample) {
-    std::istringstream in(testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.in"));
-    std::ostringstream out;
-    app::runOnePass(in, out);
-    EXPECT_EQ(out.str(), testing_support::readFile(GOLDEN_DIRECTORY "/worked_example.out"));
-}
 
 // The screen comes with the first prompt in one flush; every later prompt and
 // every report line is a flush of its own, the closing message last.

@@ -123,10 +123,12 @@ class TerminalRun:
     pipe, closed or terminal. As `job` (foreground or background) it is
     started the way a job-control shell starts one: in a process group of its
     own, under a session leader that waits for it and ends as 128 + the signal
-    that ended the program."""
+    that ended the program. Standard error goes nowhere, or to the terminal
+    (errors_on_terminal), where wine looks for the console it makes."""
 
     def __init__(self, command, answers=None, output="terminal", ignored=(), job=None,
-                 min_zero=False, file_limit=None, typed_ahead=b"", env=None):
+                 min_zero=False, file_limit=None, typed_ahead=b"", env=None,
+                 errors_on_terminal=False):
         self.master, self.slave = os.openpty()
         if typed_ahead:
             os.write(self.master, typed_ahead)
@@ -162,7 +164,8 @@ class TerminalRun:
 
         self.process = subprocess.Popen(
             command, stdin=answers_file or self.slave, stdout=stdout,
-            stderr=subprocess.DEVNULL, env=env, start_new_session=True,
+            stderr=self.slave if errors_on_terminal else subprocess.DEVNULL, env=env,
+            start_new_session=True,
             preexec_fn=start_in_child)
         os.close(pid_write)
         for fd in (answers_file, stdout if output == "pipe" else None):

@@ -44,17 +44,10 @@ TEST_P(Reactions, FollowFromTheMomentAboutA) {
 
 INSTANTIATE_TEST_SUITE_P(
     Beams, Reactions,
-    testing::Values(ReactionCase{"EvenLength", 10, 100, "5", "500", "50", "50"},
-                    ReactionCase{"OddLength", 7, 9, "3.5", "31.5", "4.5", "4.5"},
-                    ReactionCase{"OddLengthEvenForce", 7, 100, "3.5", "350", "50", "50"},
+    testing::Values(ReactionCase{"OddLengthEvenForce", 7, 100, "3.5", "350", "50", "50"},
                     ReactionCase{"OddForce", 10, 7, "5", "35", "3.5", "3.5"},
-                    ReactionCase{"NegativeLength", -7, 9, "-3.5", "-31.5", "4.5", "4.5"},
                     ReactionCase{"NegativeForce", 7, -9, "3.5", "-31.5", "-4.5", "-4.5"},
-                    ReactionCase{"BothNegative", -7, -9, "-3.5", "31.5", "-4.5", "-4.5"},
-                    ReactionCase{"LengthOne", 1, 50, "0.5", "25", "25", "25"},
-                    ReactionCase{"HalfBelowZero", 2, -1, "1", "-1", "-0.5", "-0.5"},
-                    ReactionCase{"NoForce", 10, 0, "5", "0", "0", "0"},
-                    ReactionCase{"ZeroLengthLeavesReactionsUnfound", 0, 100, "0", "0", "0", "0"}),
+                    ReactionCase{"BothNegative", -7, -9, "-3.5", "31.5", "-4.5", "-4.5"}),
     testing_support::CaseName{});
 
 struct HorizontalCase {
@@ -80,8 +73,7 @@ TEST_P(HorizontalTotals, AreExactWithoutWrapping) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forces, HorizontalTotals,
-                         testing::Values(HorizontalCase{"Small", 5, 2, 7, 3},
-                                         HorizontalCase{"Signs", -3, 4, 1, -7}),
+                         testing::Values(HorizontalCase{"Signs", -3, 4, 1, -7}),
                          testing_support::CaseName{});
 
 }  // namespace
