@@ -5,6 +5,7 @@ Run as a script, it starts or stops the one wine server the Windows runs share:
   program_driver.py start-wine | stop-wine
 """
 
+import collections
 import fcntl
 import io
 import os
@@ -45,12 +46,10 @@ def children_cpu_seconds():
     return usage.ru_utime + usage.ru_stime
 
 
-class Finished:
-    """How a run ended: returncode as subprocess gives it (-N for signal N),
-    the CPU time the program used, and, without a terminal, what it wrote."""
-
-    def __init__(self, returncode, cpu, stdout=b"", stderr=b""):
-        self.returncode, self.cpu, self.stdout, self.stderr = returncode, cpu, stdout, stderr
+# How a run ended: returncode as subprocess gives it (-N for signal N), the CPU
+# time the program used, and, without a terminal, what it wrote.
+Finished = collections.namedtuple("Finished", "returncode cpu stdout stderr",
+                                  defaults=(b"", b""))
 
 
 def _slow_pipe(data, delay):
