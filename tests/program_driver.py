@@ -1,18 +1,14 @@
 """Runs the built beam-reactions as a user's shell would: without a terminal,
-or on a pseudo-terminal of the test's own that it types at through pexpect.
-
-Run as a script, it starts or stops the one wine server the Windows runs share:
-  program_driver.py start-wine | stop-wine
-"""
+or on a pseudo-terminal of the test's own that it types at through pexpect."""
 
 import collections
+import contextlib
 import fcntl
 import io
 import os
 import resource
 import signal
 import subprocess
-import sys
 import tempfile
 import termios
 import threading
@@ -81,36 +77,26 @@ def run_without_terminal(command, answers=b"", source="file", output="pipe",
     with tempfile.TemporaryFile() as answers_file:
         answers_file.write(answers)
         answers_file.seek(0)
-        closing = []
-        if source == "file":
-            stdin = answers_file
-        elif source == "closed":
-            stdin = None
-        elif source == "directory":
-            stdin = os.open("/", os.O_RDONLY)
-            closing.append(stdin)
-        elif source == "write-only":
-            stdin = os.open("/dev/null", os.O_WRONLY)
-            closing.append(stdin)
-        else:
-            stdin = _slow_pipe(answers, delay)
-            closing.append(stdin)
+        stdin = {"file": answers_file.fileno(), "closed": None,
+                 "directory": lambda: os.open("/", os.O_RDONLY),
+                 "write-only": lambda: os.open("/dev/null", os.O_WRONLY),
+                 "slow": lambda: _slow_pipe(answers, delay)}[source]
+        stdin = stdin() if callable(stdin) else stdin
         stdout = subprocess.PIPE
         if output == "full":
-            stdout = open("/dev/full", "wb")
+            stdout = os.open("/dev/full", os.O_WRONLY)
         elif output == "closed-pipe":
             read_end, stdout = os.pipe()
             os.close(read_end)
-            closing.append(stdout)
         cpu_before = children_cpu_seconds()
         result = subprocess.run(
             command, stdin=stdin, stdout=stdout, stderr=subprocess.PIPE, env=env,
             start_new_session=True, timeout=RUN_TIME_LIMIT, check=False,
             preexec_fn=(lambda: os.close(0)) if source == "closed" else None)
-        for fd in closing:
-            os.close(fd)
-        if output == "full":
-            stdout.close()
+        for fd in (stdin if source not in ("file", "closed") else None,
+                   stdout if output != "pipe" else None):
+            if fd is not None:
+                os.close(fd)
         return Finished(result.returncode, children_cpu_seconds() - cpu_before,
                         result.stdout or b"", result.stderr)
 
@@ -132,10 +118,7 @@ class TerminalRun:
         if typed_ahead:
             os.write(self.master, typed_ahead)
         if min_zero:
-            mode = termios.tcgetattr(self.slave)
-            mode[3] &= ~termios.ICANON
-            mode[6][termios.VMIN], mode[6][termios.VTIME] = 0, 0
-            termios.tcsetattr(self.slave, termios.TCSANOW, mode)
+            _return_at_once(self.slave)
         self.mode_before = termios.tcgetattr(self.slave)
         self.output_file = tempfile.TemporaryFile() if output == "file" else None
         self._output_pipe = None
@@ -183,17 +166,12 @@ class TerminalRun:
     def close(self):
         if self.process.poll() is None:
             for pid in {self.pid, self.process.pid}:
-                try:
+                with contextlib.suppress(ProcessLookupError):
                     os.kill(pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
             self.process.wait()
         for fd in (self.master, self.slave, self._output_pipe):
-            if fd is not None and fd >= 0:
-                try:
-                    os.close(fd)
-                except OSError:
-                    pass
+            with contextlib.suppress(OSError, TypeError):
+                os.close(fd)
         if self.output_file:
             self.output_file.close()
 
@@ -252,10 +230,7 @@ class TerminalRun:
 
     def left_unread(self):
         """What was typed and never read, once the program has ended."""
-        mode = self.mode()
-        mode[3] &= ~termios.ICANON
-        mode[6][termios.VMIN], mode[6][termios.VTIME] = 0, 0
-        termios.tcsetattr(self.slave, termios.TCSANOW, mode)
+        _return_at_once(self.slave)
         try:
             return os.read(self.slave, 4096)
         except BlockingIOError:
@@ -279,6 +254,14 @@ class TerminalRun:
         return Finished(returncode, children_cpu_seconds() - self._cpu_before)
 
 
+def _return_at_once(terminal):
+    """No line editing, and a read returns at once even with nothing typed."""
+    mode = termios.tcgetattr(terminal)
+    mode[3] &= ~termios.ICANON
+    mode[6][termios.VMIN], mode[6][termios.VTIME] = 0, 0
+    termios.tcsetattr(terminal, termios.TCSANOW, mode)
+
+
 def _become_job(terminal, foreground, pid_pipe):
     """In the child about to start the program: fork, so that this process
     stays as the session leader that waits for the job, and the program runs
@@ -296,23 +279,3 @@ def _become_job(terminal, foreground, pid_pipe):
     os.closerange(3, 1024)
     _, status = os.waitpid(program, 0)
     os._exit(os.WEXITSTATUS(status) if os.WIFEXITED(status) else 128 + os.WTERMSIG(status))
-
-
-def main(arguments):
-    quiet = {"stdin": subprocess.DEVNULL, "stdout": subprocess.DEVNULL,
-             "stderr": subprocess.DEVNULL, "start_new_session": True}
-    if arguments == ["start-wine"]:
-        # One persistent server for the whole run; it and wine's services
-        # outlive this script, so they must not hold its output open.
-        subprocess.run(["wineserver", "-p"], check=False, **quiet)
-        subprocess.run(["wine", "wineboot", "-i"], check=True, **quiet)
-        return 0
-    if arguments == ["stop-wine"]:
-        subprocess.run(["wineserver", "-k"], check=False)
-        return 0
-    print(__doc__, file=sys.stderr)
-    return 2
-
-
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))

@@ -16,7 +16,14 @@ from program_driver import STILL_WAITING, PATIENCE, TerminalRun, eventually
 
 MESSAGE = b"Press Any Key To Continue\r\n"
 ANSWERS = b"10 100 0 0 kN m\n"
-FIRST_PROMPT = b"Enter Value 1 For The Length OF The Figure(Shape) Above = "
+PROMPTS = [b"Enter Value 1 For The Length OF The Figure(Shape) Above = ",
+           b"Enter Value 2 For The Acting Vertical Force At Point C Of The Figure Above = ",
+           b"Enter Value 3 For The Horizonatl Force At Point A If Available = ",
+           b"Enter Value 4 For The Horizonatl Force At Point B If Available = ",
+           b" Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward = ",
+           b" Enter The Unit For The Length = "]
+FIRST_PROMPT = PROMPTS[0]
+ONE_A_LINE = [b"10\n", b"100\n", b"0\n", b"0\n", b"kN\n", b"m\n"]
 QUICK = 1.0  # for a run that must not wait at all
 ANSWERS_FILE = "worked_example.in"
 
@@ -25,24 +32,35 @@ def on_screen(text):
     return text.replace(b"\n", b"\r\n")
 
 
-# The steps a scenario takes, in order.
+# The steps a scenario takes, in order: what the test does, and what it checks
+# on the way.
 
-def pause(run):
-    assert run.at_pause(), "the pause was never reached"
-    waiting(run)
+def expect(what, failure):
+    def step(run):
+        assert what(run), failure
+    return step
 
 
-def waiting(run):
+def still_running(run):
     time.sleep(STILL_WAITING)
-    assert run.running(), "it ended instead of waiting"
+    return run.running()
 
 
-def stopped(run):
-    assert run.stopped(), "the program was not stopped"
+pause = expect(lambda run: run.at_pause() and still_running(run), "no pause, or one ended early")
+waiting = expect(still_running, "it ended instead of waiting")
+stopped = expect(lambda run: run.stopped(), "the program was not stopped")
+restored = expect(lambda run: run.mode_restored(), "the terminal's mode was not given back")
+# Wine's console takes the terminal out of line mode when it reads.
+line_mode_off = expect(lambda run: eventually(lambda: not run.mode()[3] & termios.ICANON),
+                       "wine's console never read")
 
 
-def restored(run):
-    assert run.mode_restored(), "the terminal's mode was not given back"
+def shows(text):
+    return expect(lambda run: run.shows(text), f"{text!r} was never shown")
+
+
+def not_shown(text):
+    return expect(lambda run: text not in run.shown(), f"{text!r} was shown")
 
 
 def hang_up(run):
@@ -61,32 +79,19 @@ def sent(number):
     return lambda run: run.send(number)
 
 
-def shows(text):
-    def on_the_screen(run):
-        assert run.shows(text), f"{text!r} was never shown"
-    return on_the_screen
-
-
-def not_shown(text):
-    def not_on_the_screen(run):
-        assert text not in run.shown(), f"{text!r} was shown"
-    return not_on_the_screen
-
-
-def line_mode_off(run):
-    """Wine's console takes the terminal out of line mode when it reads."""
-    assert eventually(lambda: not run.mode()[3] & termios.ICANON), "the console never read"
-
-
 def sleep(seconds):
     return lambda run: time.sleep(seconds)
+
+
+def with_setup(**setup):
+    return {"answers": ANSWERS_FILE, "output": "null", **setup}
 
 
 @dataclass
 class Scenario:
     name: str
     steps: list
-    setup: dict = field(default_factory=lambda: {"answers": ANSWERS_FILE, "output": "null"})
+    setup: dict = field(default_factory=with_setup)
     status: int = 0  # as subprocess gives it: -N for death by signal N
     screen: object = MESSAGE  # the whole screen, or None when not checked
     left: object = b""  # typed and never read, or None when not checked
@@ -94,10 +99,6 @@ class Scenario:
     patience: float = PATIENCE  # how soon after the last step it must end
     cpu: object = None  # the most CPU seconds the whole run may take
     needs: str = ""  # a fixture the row depends on
-
-
-def with_setup(**setup):
-    return {"answers": ANSWERS_FILE, "output": "null", **setup}
 
 
 def key(name, keys, left=b"", gap=0.0):
@@ -176,8 +177,11 @@ OUTPUTS = [
 DIALOGUES = [
     Scenario("typed-answers-output-file", [shows(FIRST_PROMPT), typed(ANSWERS), pause, typed(b"a")],
              {"output": "file"}, screen="typed-to-file", stdout=("typed_ahead.out", None)),
-    Scenario("typed-answers-at-the-terminal",
-             [shows(FIRST_PROMPT), typed(ANSWERS), pause, typed(b"a")], {}, screen="whole-run"),
+    # A person's whole run: each answer typed once its question is on the screen.
+    Scenario("answered-at-the-terminal",
+             [step for prompt, answer in zip(PROMPTS, ONE_A_LINE)
+              for step in (shows(prompt), typed(answer))] + [pause, typed(b"a")],
+             {}, screen="whole-run"),
     Scenario("terminal-returning-at-once",
              [shows(FIRST_PROMPT), sleep(STILL_WAITING), not_shown(b"Enter Value 2"),
               typed(b"10 "), sleep(STILL_WAITING), typed(b"100 0 0 kN m\n"),
@@ -192,18 +196,17 @@ DIALOGUES = [
 
 
 def expected_screen(screen, golden):
-    """The whole screen of the runs whose answers are typed on one line."""
-    if screen == "typed-to-file":
-        return on_screen(golden("introduction_screen.txt") + FIRST_PROMPT + ANSWERS +
-                         b"Enter Value 2 For The Acting Vertical Force At Point C Of The Figure "
-                         b"Above = Enter Value 3 For The Horizonatl Force At Point A If Available"
-                         b" = Enter Value 4 For The Horizonatl Force At Point B If Available =  "
-                         b"Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward"
-                         b" =  Enter The Unit For The Length = Press Any Key To Continue\n")
+    """The whole screen of a run with typed answers: the run as a file of
+    answers gives it, with the echo of each answer after its question; with
+    standard output on a file, the questions alone and the closing message."""
     if screen == "whole-run":
-        output = golden("typed_ahead.out")
-        after_first_prompt = output.index(FIRST_PROMPT) + len(FIRST_PROMPT)
-        return on_screen(output[:after_first_prompt] + ANSWERS + output[after_first_prompt:])
+        output = golden("worked_example.out")
+        for prompt, answer in zip(PROMPTS, ONE_A_LINE):
+            output = output.replace(prompt, prompt + answer, 1)
+        return on_screen(output)
+    if screen == "typed-to-file":
+        questions = golden("introduction_screen.txt") + FIRST_PROMPT + ANSWERS
+        return on_screen(questions + b"".join(PROMPTS[1:]) + b"Press Any Key To Continue\n")
     return screen
 
 
