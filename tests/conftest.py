@@ -51,7 +51,7 @@ def golden(request):
 @pytest.fixture(scope="session")
 def posix(wine):
     if wine:
-        pytest.skip("the POSIX pause; under wine the Windows console's rows run instead")
+        pytest.skip("a case for the POSIX build; under wine the Windows build's own cases run")
 
 
 @pytest.fixture(scope="session")
