@@ -104,7 +104,7 @@ def run_without_terminal(command, answers=b"", source="file", output="pipe",
 class TerminalRun:
     """The program started on a pseudo-terminal the test owns, which is its
     controlling terminal. Its answers come from the file `answers`, or are
-    typed (answers=None); its standard output goes to output: null, file,
+    typed (answers=None), or standard input is closed; its standard output goes to output: null, file,
     pipe, closed or terminal. As `job` (foreground or background) it is
     started the way a job-control shell starts one: in a process group of its
     own, under a session leader that waits for it and ends as 128 + the signal
@@ -126,7 +126,7 @@ class TerminalRun:
                   "file": self.output_file}.get(output)
         if output == "pipe":
             self._output_pipe, stdout = os.pipe()
-        answers_file = open(answers, "rb") if answers else None
+        answers_file = open(answers, "rb") if answers not in (None, "closed") else None
         pid_read, pid_write = os.pipe()
         slave = self.slave
 
@@ -141,6 +141,8 @@ class TerminalRun:
                 resource.setrlimit(resource.RLIMIT_FSIZE, (file_limit, file_limit))
             if output == "closed":
                 os.close(1)
+            if answers == "closed":
+                os.close(0)
             if job:
                 _become_job(slave, job == "foreground", pid_write)
 

@@ -169,6 +169,8 @@ OUTPUTS = [
     Scenario("output-file", [pause, typed(b"a")], with_setup(output="file"),
              stdout=("worked_example.out", None)),
     Scenario("output-closed", [pause, typed(b"a")], with_setup(output="closed")),
+    # The terminal opened later must not take the place of standard input.
+    Scenario("input-closed", [pause, typed(b"a")], with_setup(answers="closed")),
     # SIGXFSZ is ignored: the write past the limit only fails.
     Scenario("output-file-at-its-size-limit", [pause, typed(b"a")],
              with_setup(output="file", file_limit=512), stdout=("worked_example.out", 512)),
@@ -212,7 +214,7 @@ def expected_screen(screen, golden):
 
 def play(scenario, command, golden, env=None):
     setup = dict(scenario.setup)
-    if setup.get("answers"):
+    if setup.get("answers") not in (None, "closed"):
         setup["answers"] = os.path.join(golden.directory, setup["answers"])
     run = TerminalRun(command, env=env, **setup)
     try:
