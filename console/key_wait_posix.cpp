@@ -193,8 +193,11 @@ bool enableRawMode() {
     return tcsetattr(terminalFd, TCSANOW, &raw) == 0;
 }
 
+// Watched signals are no longer held back here, so one may interrupt the
+// change: it is made again until it holds.
 void disableRawMode() {
-    tcsetattr(terminalFd, TCSANOW, &savedMode);
+    while (tcsetattr(terminalFd, TCSANOW, &savedMode) != 0 && errno == EINTR) {
+    }
 }
 
 // One byte, waiting for it at most `limit` (without end when null); NO_BYTE

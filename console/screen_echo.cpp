@@ -12,6 +12,9 @@ bool ScreenEcho::needed() {
 
 void ScreenEcho::passOn() {
     const std::string_view text(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+    if (text.empty()) {
+        return;
+    }
     output_.sputn(text.data(), static_cast<std::streamsize>(text.size()));
     showOnTerminal(text);
     setp(held_.data(), held_.data() + held_.size());

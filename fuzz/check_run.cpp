@@ -8,7 +8,6 @@
 #include "fuzz/run_invariants.hpp"
 
 int main() {
-    std::cin >> std::noskipws;
     const std::string output{std::istreambuf_iterator<char>(std::cin),
                              std::istreambuf_iterator<char>()};
     const auto broken = fuzz::brokenInvariant(output);
