@@ -43,18 +43,14 @@ std::size_t readStandardInput(char* data, std::size_t size) {
         if (count > 0) {
             return static_cast<std::size_t>(count);
         }
-        if (count == 0 && (waited || !returnsEmptyWhileNothingIsTyped())) {
-            return 0;
-        }
         if (count < 0 && errno == EINTR) {
             continue;
         }
         // A non-blocking descriptor with nothing in it yet, or a terminal
-        // that returns at once: wait, then read again.
-        if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            return 0;
-        }
-        if (!waitForInput()) {
+        // that returns at once: wait, then read again. Anything else ends it.
+        const bool nothingYet = count < 0 ? errno == EAGAIN || errno == EWOULDBLOCK
+                                          : !waited && returnsEmptyWhileNothingIsTyped();
+        if (!nothingYet || !waitForInput()) {
             return 0;
         }
         waited = true;
