@@ -49,6 +49,15 @@ def golden(request):
 
 
 @pytest.fixture(scope="session")
+def expected_output(golden, wine):
+    """The expected file `name` as the program writes it: with CR LF line ends
+    under wine, where standard output is in text mode."""
+    def output(name):
+        return golden(name).replace(b"\n", b"\r\n") if wine else golden(name)
+    return output
+
+
+@pytest.fixture(scope="session")
 def posix(wine):
     if wine:
         pytest.skip("a case for the POSIX build; under wine the Windows build's own cases run")

@@ -212,7 +212,7 @@ def expected_screen(screen, golden):
     return screen
 
 
-def play(scenario, command, golden, env=None):
+def play(scenario, command, golden, expected_output, env=None):
     setup = dict(scenario.setup)
     if setup.get("answers") not in (None, "closed"):
         setup["answers"] = os.path.join(golden.directory, setup["answers"])
@@ -232,7 +232,7 @@ def play(scenario, command, golden, env=None):
             assert run.left_unread() == scenario.left
         if scenario.stdout is not None:
             name, size = scenario.stdout
-            assert run.standard_output() == golden(name)[:size]
+            assert run.standard_output() == expected_output(name)[:size]
         if scenario.cpu is not None:
             assert finished.cpu < scenario.cpu, f"{finished.cpu:.3f} s of CPU time"
     finally:
@@ -244,17 +244,17 @@ def scenarios(table):
 
 
 @scenarios(KEYS)
-def test_closing_key(scenario, program, golden, posix):
-    play(scenario, program, golden)
+def test_closing_key(scenario, program, golden, expected_output, posix):
+    play(scenario, program, golden, expected_output)
 
 
 PAUSE_SCENARIOS = SIGNALS + JOBS + OUTPUTS + DIALOGUES
 
 
 @scenarios(PAUSE_SCENARIOS)
-def test_closing_pause(scenario, program, golden, posix, request):
+def test_closing_pause(scenario, program, golden, expected_output, posix, request):
     env = request.getfixturevalue(scenario.needs) if scenario.needs else None
-    play(scenario, program, golden, env)
+    play(scenario, program, golden, expected_output, env)
 
 
 # The Windows build under wine: answers typed at wine's console, which wine
@@ -262,30 +262,29 @@ def test_closing_pause(scenario, program, golden, posix, request):
 WINE_SETUP = {"errors_on_terminal": True}
 
 
-def wine_key(name, keys):
-    return Scenario(f"wine-key-{name}",
+def wine_run(name, key, closing=b"Press Any Key To Continue", **expected):
+    """The six answers typed on one line once wine's console reads, then `key`
+    once the closing message is on the screen."""
+    return Scenario(f"wine-{name}",
                     [shows(b"Enter Value 1"), line_mode_off, typed(b"10 100 0 0 kN m\r"),
-                     shows(b"Press Any Key To Continue"), waiting, typed(keys)],
-                    WINE_SETUP, screen=None, left=None, patience=PATIENCE * 3)
+                     shows(closing), waiting, typed(key)],
+                    {**WINE_SETUP, **expected.pop("setup", {})}, screen=None, left=None,
+                    patience=PATIENCE * 3, **expected)
 
 
 WINE_SCENARIOS = [
-    wine_key("letter", b"a"), wine_key("enter", b"\r"), wine_key("arrow", b"\x1b[A"),
-    wine_key("f1", b"\x1bOP"),
+    wine_run("key-letter", b"a"), wine_run("key-enter", b"\r"), wine_run("key-arrow", b"\x1b[A"),
+    wine_run("key-f1", b"\x1bOP"),
     # Ctrl+C is an ordinary key at the pause, not the end of the program.
-    wine_key("ctrl-c", b"\x03"),
-    Scenario("wine-output-file",
-             [shows(b"Enter Value 1"), line_mode_off, typed(b"10 100 0 0 kN m\r"),
-              shows(b"To Continue"), waiting, typed(b"a")],  # the console wraps at 80
-             {**WINE_SETUP, "output": "file"}, screen=None, left=None, patience=PATIENCE * 3,
+    wine_run("key-ctrl-c", b"\x03"),
+    # After the questions on one line, the console wraps the message at 80.
+    wine_run("output-file", b"a", closing=b"To Continue", setup={"output": "file"},
              stdout=("typed_ahead.out", None)),
 ]
 
 
 @scenarios(WINE_SCENARIOS)
-def test_windows_console(scenario, program, golden, wine):
+def test_windows_console(scenario, program, golden, expected_output, wine):
     if not wine:
         pytest.skip("the Windows console, run under wine")
-    crlf_golden = lambda name: golden(name).replace(b"\n", b"\r\n")  # noqa: E731
-    crlf_golden.directory = golden.directory
-    play(scenario, program, crlf_golden)
+    play(scenario, program, golden, expected_output)

@@ -12,20 +12,15 @@ import pytest
 from program_driver import run_without_terminal
 
 
-def expected_output(golden, name, wine):
-    output = golden(name + ".out")
-    return output.replace(b"\n", b"\r\n") if wine else output
-
-
 def check_clean_end(result):
     assert result.returncode == 0
     assert result.stderr == b""
 
 
-def test_golden_run(golden_case, program, golden, wine):
+def test_golden_run(golden_case, program, golden, expected_output):
     result = run_without_terminal(program, golden(golden_case + ".in"))
     check_clean_end(result)
-    assert result.stdout == expected_output(golden, golden_case, wine)
+    assert result.stdout == expected_output(golden_case + ".out")
 
 
 # Standard input that fails to be read, or is slow to come; the golden case
@@ -41,19 +36,19 @@ UNUSUAL_INPUTS = [
 
 @pytest.mark.parametrize("source, name, posix_only", UNUSUAL_INPUTS,
                          ids=[row[0] for row in UNUSUAL_INPUTS])
-def test_unusual_input(source, name, posix_only, program, golden, wine):
+def test_unusual_input(source, name, posix_only, program, golden, expected_output, wine):
     if posix_only and wine:
         pytest.skip("a POSIX descriptor wine does not pass on as it is")
     result = run_without_terminal(program, golden(name + ".in"), source=source)
     check_clean_end(result)
-    assert result.stdout == expected_output(golden, name, wine)
+    assert result.stdout == expected_output(name + ".out")
 
 
-def test_arguments_are_ignored(program, golden, wine):
+def test_arguments_are_ignored(program, golden, expected_output):
     result = run_without_terminal(program + ["--help", "-v", "extra words"],
                                   golden("worked_example.in"))
     check_clean_end(result)
-    assert result.stdout == expected_output(golden, "worked_example", wine)
+    assert result.stdout == expected_output("worked_example.out")
 
 
 # Slow input is waited for, without a final separator too, and without cost:
