@@ -2,26 +2,31 @@
 //
 // Command-line arguments are ignored; the answers come from standard input, the
 // report goes to standard output, and the closing key is read at the console.
-#include <iostream>
+#include <istream>
+#include <ostream>
 
 #include "app/one_pass.hpp"
 #include "console/key_wait.hpp"
 #include "console/output.hpp"
 #include "console/screen_echo.hpp"
 #include "console/standard_input.hpp"
+#include "console/standard_output.hpp"
 
 int main() {
     // A reader that goes away early must not end the run.
     console::ignoreWriteErrors();
-    std::ios_base::sync_with_stdio(false);
     // Read errors end the answers instead of ending the program.
     console::StandardInputBuffer standardInput;
     std::istream answers(&standardInput);
+    // Write errors end the output; a full non-blocking terminal is waited for.
+    console::StandardOutputBuffer standardOutput;
+    std::ostream report(&standardOutput);
     // Typed answers to questions the screen does not show would be typed blind.
-    console::ScreenEcho screenEcho(*std::cout.rdbuf());
-    std::ostream dialogue(console::ScreenEcho::needed() ? &screenEcho : std::cout.rdbuf());
-    app::runOnePass(answers, std::cout, dialogue);
-    std::cout.flush();
+    console::ScreenEcho screenEcho(standardOutput);
+    std::ostream dialogue(console::ScreenEcho::needed() ? static_cast<std::streambuf*>(&screenEcho)
+                                                        : &standardOutput);
+    app::runOnePass(answers, report, dialogue);
+    report.flush();
     console::waitForKeyPress(app::CLOSING_MESSAGE);
     return 0;
 }

@@ -10,6 +10,10 @@
 // when the wait goes on. While the program is stopped no signal is held back
 // or caught, so one sent then takes its course as it would anywhere else.
 //
+// Copies of the program pausing on one terminal take turns: each holds a lock
+// from before it saves the mode until after it has put it back, so that each
+// saves the mode as it was found and each key ends one copy.
+//
 // A standard output into a pipe means another program (a pager) may be
 // reading the terminal: then there is no pause at all.
 #include <fcntl.h>
@@ -22,6 +26,7 @@
 #include <csignal>
 #include <cstddef>
 #include <ctime>
+#include <string>
 
 #include "console/key_wait.hpp"
 #include "console/terminal.hpp"
@@ -179,6 +184,39 @@ bool waitUntilForeground() {
     }
 }
 
+// The turn at the terminal, taken when the copy before has put the mode back.
+// The lock is one byte at the session's number: every copy on the same
+// controlling terminal is in the same session, and on some systems every
+// terminal is reached through the one /dev/tty. Without locks (a system or
+// device that has none) the turn is taken at once. False when a watched
+// signal arrives first.
+flock turnLock(short type) {
+    flock lock{};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = getsid(0);
+    lock.l_len = 1;
+    return lock;
+}
+
+bool takeTurn() {
+    const flock lock = turnLock(F_WRLCK);
+    while (fcntl(terminalFd, F_SETLKW, &lock) != 0) {
+        if (errno != EINTR) {
+            return true;
+        }
+        if (anyArrived != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void endTurn() {
+    const flock lock = turnLock(F_UNLCK);
+    fcntl(terminalFd, F_SETLK, &lock);
+}
+
 // No line editing, no echo, no signal keys, no flow control, one byte at a
 // time. Keys already typed stay queued: the switch does not flush input.
 bool enableRawMode() {
@@ -305,31 +343,42 @@ void waitForKeyPress(std::string_view closingMessage) {
     if (reach == OutputReach::Pipe) {
         return;
     }
+    // One write, so that no other program's text lands inside the line.
+    const std::string closingLine = std::string(closingMessage) + '\n';
     terminalFd = openTerminal(O_RDWR);
     if (terminalFd < 0) {
+        if (reach == OutputReach::Nowhere) {
+            showOnTerminal(closingLine);
+        }
         return;
     }
     bool messageShown = reach == OutputReach::Screen;
     // A key, a failed read or a background the job cannot wait in ends the
     // wait; after a stop it goes on.
-    do {
+    for (;;) {
         if (!waitUntilForeground()) {
             break;
         }
-        if (!messageShown) {
-            writeAll(terminalFd, closingMessage);
-            writeAll(terminalFd, "\n");
-            messageShown = true;
-        }
         watchSignals();
-        if (enableRawMode()) {
-            holdSignals();
-            readOneKey();
-            releaseSignals();
-            disableRawMode();
+        if (takeTurn()) {
+            if (!messageShown) {
+                writeAll(terminalFd, closingLine);
+                messageShown = true;
+            }
+            if (enableRawMode()) {
+                holdSignals();
+                readOneKey();
+                releaseSignals();
+                disableRawMode();
+            }
+            endTurn();
         }
         unwatchSignals();
-    } while (resendArrivedSignals());
+        if (!resendArrivedSignals()) {
+            break;
+        }
+        messageShown = false;  // the screen now ends with the shell's job messages
+    }
     close(terminalFd);
     terminalFd = -1;
 }

@@ -1,6 +1,8 @@
 // The closing pause on Windows: one key event from the console input device.
 #include <windows.h>
 
+#include <string>
+
 #include "console/key_classification.hpp"
 #include "console/key_wait.hpp"
 #include "console/terminal.hpp"
@@ -77,8 +79,8 @@ void waitForKeyPress(std::string_view closingMessage) {
         return;
     }
     if (reach == OutputReach::Nowhere) {
-        showOnTerminal(closingMessage);
-        showOnTerminal("\r\n");
+        // One write, so that no other program's text lands inside the line.
+        showOnTerminal(std::string(closingMessage) + "\r\n");
     }
     SetConsoleCtrlHandler(restoreOnControlEvent, TRUE);
     if (enableRawMode()) {

@@ -5,16 +5,18 @@
 
 namespace console {
 
-// Where standard output goes, judged before the program opens anything: a
-// screen (a terminal, the console), a pipe or socket to another program (a
-// pager, tee, grep), or nowhere the user looks (a file, a device, closed).
+// Where standard output goes: the screen the user sits at (the controlling
+// terminal itself, open for writing, or the console), a pipe or socket to
+// another program (a pager, tee, grep), or nowhere the user looks (a file, a
+// device, another terminal, closed).
 enum class OutputReach { Screen, Pipe, Nowhere };
 OutputReach standardOutputReach();
 
 // Whether standard input is a terminal, so that the answers are typed.
 bool answersAreTyped();
 
-// Writes `text` to the terminal itself; nothing happens when there is none.
+// Writes `text` to the user's terminal: the controlling terminal or, without
+// one, the terminal standard input is on. Nothing happens when there is none.
 void showOnTerminal(std::string_view text);
 
 }  // namespace console

@@ -2,20 +2,69 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "console/terminal.hpp"
 
 namespace console {
+namespace {
 
-int openTerminal(int access) {
-    const int opened = open("/dev/tty", access | O_NOCTTY | O_CLOEXEC);
+// Moves `opened` above the standard descriptors, so that it never takes the
+// place of a closed standard stream.
+int aboveStandardStreams(int opened) {
     if (opened < 0 || opened > STDERR_FILENO) {
         return opened;
     }
     const int moved = fcntl(opened, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
     close(opened);
     return moved;
+}
+
+bool hasControllingTerminal() {
+    const int terminal = openTerminal(O_RDONLY);
+    if (terminal < 0) {
+        return false;
+    }
+    close(terminal);
+    return true;
+}
+
+bool sameDevice(int fd, int other) {
+    struct stat status {};
+    struct stat otherStatus {};
+    return fstat(fd, &status) == 0 && fstat(other, &otherStatus) == 0 &&
+           status.st_rdev == otherStatus.st_rdev;
+}
+
+// Whether writing to `fd` puts text on the user's terminal: it is the
+// controlling terminal itself, or, when there is none, the terminal the
+// answers come from; and it was opened for writing.
+bool showsOnUsersTerminal(int fd) {
+    if (isatty(fd) != 1 || (fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) {
+        return false;
+    }
+    if (tcgetsid(fd) == getsid(0)) {
+        return true;
+    }
+    return !hasControllingTerminal() && isatty(STDIN_FILENO) == 1 && sameDevice(fd, STDIN_FILENO);
+}
+
+// The terminal the user sits at: the controlling terminal, or, without one,
+// the terminal standard input is on. Never made the controlling terminal.
+int openUsersTerminal(int access) {
+    const int terminal = openTerminal(access);
+    if (terminal >= 0 || isatty(STDIN_FILENO) != 1) {
+        return terminal;
+    }
+    const char* name = ttyname(STDIN_FILENO);
+    return name == nullptr ? -1 : aboveStandardStreams(open(name, access | O_NOCTTY | O_CLOEXEC));
+}
+
+}  // namespace
+
+int openTerminal(int access) {
+    return aboveStandardStreams(open("/dev/tty", access | O_NOCTTY | O_CLOEXEC));
 }
 
 OutputReach standardOutputReach() {
@@ -26,7 +75,7 @@ OutputReach standardOutputReach() {
     if (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode)) {
         return OutputReach::Pipe;
     }
-    return isatty(STDOUT_FILENO) == 1 ? OutputReach::Screen : OutputReach::Nowhere;
+    return showsOnUsersTerminal(STDOUT_FILENO) ? OutputReach::Screen : OutputReach::Nowhere;
 }
 
 bool answersAreTyped() {
@@ -46,7 +95,7 @@ void writeAll(int fd, std::string_view text) {
 }
 
 void showOnTerminal(std::string_view text) {
-    const int terminal = openTerminal(O_WRONLY);
+    const int terminal = openUsersTerminal(O_WRONLY);
     if (terminal >= 0) {
         writeAll(terminal, text);
         close(terminal);

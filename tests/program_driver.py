@@ -105,7 +105,10 @@ class TerminalRun:
     """The program started on a pseudo-terminal the test owns, which is its
     controlling terminal. Its answers come from the file `answers`, or are
     typed (answers=None), or standard input is closed; its standard output goes to output: null, file,
-    pipe, closed or terminal. As `job` (foreground or background) it is
+    pipe, closed, terminal (non-blocking too), read-only-terminal or
+    other-terminal (a second pseudo-terminal). Without `controlling`, the
+    terminal is not its controlling terminal. `copies` of it may be started
+    at once, by a shell. As `job` (foreground or background) it is
     started the way a job-control shell starts one: in a process group of its
     own, under a session leader that waits for it and ends as 128 + the signal
     that ended the program. Standard error goes nowhere, or to the terminal
@@ -113,7 +116,7 @@ class TerminalRun:
 
     def __init__(self, command, answers=None, output="terminal", ignored=(), job=None,
                  min_zero=False, file_limit=None, typed_ahead=b"", env=None,
-                 errors_on_terminal=False):
+                 errors_on_terminal=False, nonblocking=False, controlling=True, copies=1):
         self.master, self.slave = os.openpty()
         if typed_ahead:
             os.write(self.master, typed_ahead)
@@ -126,12 +129,22 @@ class TerminalRun:
                   "file": self.output_file}.get(output)
         if output == "pipe":
             self._output_pipe, stdout = os.pipe()
+        self._other_terminal = None
+        if output == "other-terminal":
+            self._other_terminal, stdout = os.openpty()
+        if output == "read-only-terminal":
+            stdout = os.open(os.ttyname(self.slave), os.O_RDONLY | os.O_NOCTTY)
+        if copies > 1:
+            command = ["sh", "-c", " & ".join(['"$0"'] * copies) + "; wait", *command]
         answers_file = open(answers, "rb") if answers not in (None, "closed") else None
         pid_read, pid_write = os.pipe()
         slave = self.slave
 
         def start_in_child():
-            fcntl.ioctl(slave, termios.TIOCSCTTY, 0)
+            if controlling:
+                fcntl.ioctl(slave, termios.TIOCSCTTY, 0)
+            if nonblocking:
+                os.set_blocking(1, False)
             for number in DEFAULT_SIGNALS:
                 signal.signal(number, signal.SIG_DFL)
             for number in ignored:
@@ -152,7 +165,8 @@ class TerminalRun:
             start_new_session=True,
             preexec_fn=start_in_child)
         os.close(pid_write)
-        for fd in (answers_file, stdout if output == "pipe" else None):
+        opened_here = output in ("pipe", "read-only-terminal", "other-terminal")
+        for fd in (answers_file, stdout if opened_here else None):
             if fd is not None:
                 os.close(fd) if isinstance(fd, int) else fd.close()
         self.pid = self.process.pid
@@ -171,7 +185,7 @@ class TerminalRun:
                 with contextlib.suppress(ProcessLookupError):
                     os.kill(pid, signal.SIGKILL)
             self.process.wait()
-        for fd in (self.master, self.slave, self._output_pipe):
+        for fd in (self.master, self.slave, self._output_pipe, self._other_terminal):
             with contextlib.suppress(OSError, TypeError):
                 os.close(fd)
         if self.output_file:

@@ -32,6 +32,28 @@ def on_screen(text):
     return text.replace(b"\n", b"\r\n")
 
 
+# Whole screens, from the expected files.
+
+def report_screen(golden):
+    return on_screen(golden("worked_example.out"))
+
+
+def answered_screen(golden):
+    """A person's whole run: the run as a file of answers gives it, with the
+    echo of each answer after its question."""
+    output = golden("worked_example.out")
+    for prompt, answer in zip(PROMPTS, ONE_A_LINE):
+        output = output.replace(prompt, prompt + answer, 1)
+    return on_screen(output)
+
+
+def questions_screen(golden):
+    """Answers typed on one line with standard output on a file: the questions
+    alone and the closing message."""
+    questions = golden("introduction_screen.txt") + FIRST_PROMPT + ANSWERS
+    return on_screen(questions + b"".join(PROMPTS[1:]) + MESSAGE.replace(b"\r\n", b"\n"))
+
+
 # The steps a scenario takes, in order: what the test does, and what it checks
 # on the way.
 
@@ -147,9 +169,11 @@ SIGNALS = [
 ]
 
 JOBS = [
+    # Back from the stop, the screen ends with the message again.
     Scenario("job-stopped-and-continued",
              [pause, sent(signal.SIGTSTP), stopped, restored, sent(signal.SIGCONT), pause,
-              typed(b"a")], with_setup(job="foreground")),
+              typed(b"a")], with_setup(job="foreground", output="terminal"),
+             screen=lambda golden: report_screen(golden) + MESSAGE),
     # The shell's kill sends SIGCONT after the signal to a stopped job.
     Scenario("job-stopped-then-term",
              [pause, sent(signal.SIGTSTP), stopped, sent(signal.SIGTERM), sent(signal.SIGCONT)],
@@ -171,6 +195,19 @@ OUTPUTS = [
     Scenario("output-closed", [pause, typed(b"a")], with_setup(output="closed")),
     # The terminal opened later must not take the place of standard input.
     Scenario("input-closed", [pause, typed(b"a")], with_setup(answers="closed")),
+    # The message is shown where the key is read.
+    Scenario("output-other-terminal", [pause, typed(b"a")], with_setup(output="other-terminal")),
+    Scenario("output-read-only-terminal", [pause, typed(b"a")],
+             with_setup(output="read-only-terminal")),
+    # Ctrl+S suspends a terminal left non-blocking: its output waits for Ctrl+Q.
+    Scenario("output-non-blocking-terminal-suspended",
+             [sleep(STILL_WAITING), typed(b"\x11"), pause, typed(b"a")],
+             with_setup(output="terminal", nonblocking=True, typed_ahead=b"\x13"),
+             screen=report_screen),
+    # Copies pausing on one terminal take turns, each key ending one.
+    Scenario("two-copies-at-once",
+             [shows(MESSAGE), pause, not_shown(MESSAGE * 2), typed(b"a"), shows(MESSAGE), pause,
+              typed(b"b")], with_setup(copies=2), screen=MESSAGE * 2),
     # SIGXFSZ is ignored: the write past the limit only fails.
     Scenario("output-file-at-its-size-limit", [pause, typed(b"a")],
              with_setup(output="file", file_limit=512), stdout=("worked_example.out", 512)),
@@ -178,12 +215,16 @@ OUTPUTS = [
 
 DIALOGUES = [
     Scenario("typed-answers-output-file", [shows(FIRST_PROMPT), typed(ANSWERS), pause, typed(b"a")],
-             {"output": "file"}, screen="typed-to-file", stdout=("typed_ahead.out", None)),
+             {"output": "file"}, screen=questions_screen, stdout=("typed_ahead.out", None)),
     # A person's whole run: each answer typed once its question is on the screen.
     Scenario("answered-at-the-terminal",
              [step for prompt, answer in zip(PROMPTS, ONE_A_LINE)
               for step in (shows(prompt), typed(answer))] + [pause, typed(b"a")],
-             {}, screen="whole-run"),
+             {}, screen=answered_screen),
+    # No controlling terminal: the questions on the terminal the answers come from, no pause.
+    Scenario("typed-answers-no-controlling-terminal", [shows(FIRST_PROMPT), typed(ANSWERS)],
+             {"output": "file", "controlling": False}, screen=questions_screen,
+             stdout=("typed_ahead.out", None), patience=QUICK),
     Scenario("terminal-returning-at-once",
              [shows(FIRST_PROMPT), sleep(STILL_WAITING), not_shown(b"Enter Value 2"),
               typed(b"10 "), sleep(STILL_WAITING), typed(b"100 0 0 kN m\n"),
@@ -195,21 +236,6 @@ DIALOGUES = [
              with_setup(ignored=(signal.SIGHUP,)), screen=None, left=None, patience=QUICK),
     Scenario("failing-wait-at-the-pause", [], patience=QUICK, needs="failing_wait"),
 ]
-
-
-def expected_screen(screen, golden):
-    """The whole screen of a run with typed answers: the run as a file of
-    answers gives it, with the echo of each answer after its question; with
-    standard output on a file, the questions alone and the closing message."""
-    if screen == "whole-run":
-        output = golden("worked_example.out")
-        for prompt, answer in zip(PROMPTS, ONE_A_LINE):
-            output = output.replace(prompt, prompt + answer, 1)
-        return on_screen(output)
-    if screen == "typed-to-file":
-        questions = golden("introduction_screen.txt") + FIRST_PROMPT + ANSWERS
-        return on_screen(questions + b"".join(PROMPTS[1:]) + b"Press Any Key To Continue\n")
-    return screen
 
 
 def play(scenario, command, golden, expected_output, env=None):
@@ -225,7 +251,7 @@ def play(scenario, command, golden, expected_output, env=None):
         assert finished.returncode == scenario.status
         if run.master >= 0:  # a terminal that hung up has no mode to look at
             assert run.mode_restored(), "the terminal's mode is not as it was"
-        screen = expected_screen(scenario.screen, golden)
+        screen = scenario.screen(golden) if callable(scenario.screen) else scenario.screen
         if screen is not None:
             assert run.shown() == screen
         if scenario.left is not None:
