@@ -352,7 +352,8 @@ void waitForKeyPress(std::string_view closingMessage) {
         }
         return;
     }
-    bool messageShown = reach == OutputReach::Screen;
+    // Standard output has shown the message already, until a stop.
+    bool messageOnScreen = reach == OutputReach::Screen;
     // A key, a failed read or a background the job cannot wait in ends the
     // wait; after a stop it goes on.
     for (;;) {
@@ -361,9 +362,8 @@ void waitForKeyPress(std::string_view closingMessage) {
         }
         watchSignals();
         if (takeTurn()) {
-            if (!messageShown) {
+            if (!messageOnScreen) {
                 writeAll(terminalFd, closingLine);
-                messageShown = true;
             }
             if (enableRawMode()) {
                 holdSignals();
@@ -377,7 +377,7 @@ void waitForKeyPress(std::string_view closingMessage) {
         if (!resendArrivedSignals()) {
             break;
         }
-        messageShown = false;  // the screen now ends with the shell's job messages
+        messageOnScreen = false;  // the screen now ends with the shell's job messages
     }
     close(terminalFd);
     terminalFd = -1;

@@ -17,9 +17,7 @@ bool writeStandardOutput(const char* data, std::size_t size);
 // Once a write fails, the rest of the output is dropped, silently.
 class StandardOutputBuffer : public std::streambuf {
   public:
-    StandardOutputBuffer() {
-        setp(chunk_.data(), chunk_.data() + chunk_.size());
-    }
+    StandardOutputBuffer() { setp(chunk_.data(), chunk_.data() + chunk_.size()); }
 
   protected:
     int_type overflow(int_type c) override {

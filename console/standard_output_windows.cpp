@@ -10,7 +10,8 @@ namespace console {
 // line end as CR LF, as it always has.
 bool writeStandardOutput(const char* data, std::size_t size) {
     while (size > 0) {
-        const int written = _write(1, data, static_cast<unsigned int>(size < INT_MAX ? size : INT_MAX));
+        const int written =
+            _write(1, data, static_cast<unsigned int>(size < INT_MAX ? size : INT_MAX));
         if (written <= 0) {
             return false;
         }
