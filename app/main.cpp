@@ -7,7 +7,6 @@
 
 #include "app/one_pass.hpp"
 #include "console/key_wait.hpp"
-#include "console/output.hpp"
 #include "console/screen_echo.hpp"
 #include "console/standard_input.hpp"
 #include "console/standard_output.hpp"

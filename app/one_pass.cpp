@@ -6,7 +6,7 @@
 #include "beam/introduction_screen.hpp"
 #include "beam/support_reactions.hpp"
 #include "beam/vertical_section.hpp"
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace app {
 
@@ -16,7 +16,7 @@ void runOnePass(std::istream& in, std::ostream& out, std::ostream& dialogue) {
     const beam::SupportReactions reactions = beam::solveSupportReactions(problem);
     beam::writeVerticalSection(out, problem, reactions);
     beam::writeHorizontalSection(out, problem, reactions);
-    console::writeLine(out, CLOSING_MESSAGE);
+    beam::writeLine(out, CLOSING_MESSAGE);
 }
 
 void runOnePass(std::istream& in, std::ostream& out) {

@@ -3,13 +3,11 @@
 #include <cstdint>
 
 #include "beam/horizontal_case.hpp"
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace beam {
 namespace {
 
-using console::DASH_RULE;
-using console::writeLine;
 
 void writeOnlyAtB(std::ostream& out, const BeamProblem& problem) {
     writeLine(out, " Ax - Bx = 0 + ", problem.forceAtB);

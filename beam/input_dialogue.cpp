@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "beam/answer_reader.hpp"
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace beam {
 namespace {
@@ -23,7 +23,7 @@ constexpr std::string_view LENGTH_UNIT_PROMPT = " Enter The Unit For The Length 
 // The prompt stays on its own line, with the cursor after it, while the
 // program waits for the answer.
 void prompt(std::ostream& out, std::string_view text) {
-    console::writePiece(out, text);
+    writePiece(out, text);
     out.flush();
 }
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace beam {
 
@@ -33,7 +33,7 @@ inline constexpr std::string_view INTRODUCTION_SCREEN = std::string_view(R"(
 
 // Written without a flush: it reaches the screen with the first prompt.
 inline void writeIntroductionScreen(std::ostream& out) {
-    console::writePiece(out, INTRODUCTION_SCREEN);
+    writePiece(out, INTRODUCTION_SCREEN);
 }
 
 }  // namespace beam

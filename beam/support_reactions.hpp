@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "beam/beam_problem.hpp"
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace beam {
 
@@ -13,10 +13,10 @@ namespace beam {
 // formed in 64 bits, so none of them wraps, whatever 32-bit numbers were
 // entered.
 struct SupportReactions {
-    console::Halves midpoint;    // where the vertical force acts, from A
-    console::Halves loadMoment;  // moment of the vertical force about A
-    console::Halves By;          // 0 when the length is 0: it cannot be found
-    console::Halves Ay;          // 0 when the length is 0: it cannot be found
+    Halves midpoint;    // where the vertical force acts, from A
+    Halves loadMoment;  // moment of the vertical force about A
+    Halves By;          // 0 when the length is 0: it cannot be found
+    Halves Ay;          // 0 when the length is 0: it cannot be found
     std::int64_t horizontalSum = 0;
     std::int64_t horizontalDifference = 0;
 };

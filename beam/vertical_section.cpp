@@ -1,12 +1,9 @@
 #include "beam/vertical_section.hpp"
 
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace beam {
 
-using console::DASH_RULE;
-using console::SPACER_LINE;
-using console::writeLine;
 
 void writeVerticalSection(std::ostream& out, const BeamProblem& problem,
                           const SupportReactions& reactions) {

@@ -13,6 +13,11 @@ namespace console {
 // output fails any other way: a closed pipe, a full disk, a file at its limit.
 bool writeStandardOutput(const char* data, std::size_t size);
 
+// Makes a failed write to standard output (a reader that closed the pipe, a
+// file at its size limit) an error the write returns rather than a signal that
+// ends the program.
+void ignoreWriteErrors();
+
 // A stream buffer over standard output that writes only when flushed or full.
 // Once a write fails, the rest of the output is dropped, silently.
 class StandardOutputBuffer : public std::streambuf {

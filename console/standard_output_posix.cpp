@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "console/standard_output.hpp"
 
@@ -24,6 +25,11 @@ bool waitForRoom() {
 }
 
 }  // namespace
+
+void ignoreWriteErrors() {
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+    static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
+}
 
 bool writeStandardOutput(const char* data, std::size_t size) {
     while (size > 0) {

@@ -6,6 +6,9 @@
 
 namespace console {
 
+// Windows reports a failed write instead of sending a signal.
+void ignoreWriteErrors() {}
+
 // Through the C runtime, so that standard output in text mode writes each
 // line end as CR LF, as it always has.
 bool writeStandardOutput(const char* data, std::size_t size) {

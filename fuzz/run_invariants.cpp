@@ -12,7 +12,7 @@
 
 #include "app/one_pass.hpp"
 #include "beam/introduction_screen.hpp"
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 namespace fuzz {
 namespace {
@@ -125,7 +125,7 @@ std::optional<std::string_view> brokenInReport(std::string_view report) {
     if (cases != 1) {
         return "exactly one horizontal case is written";
     }
-    const std::string dashRule = std::string(console::DASH_RULE) + "\n";
+    const std::string dashRule = std::string(beam::DASH_RULE) + "\n";
     if (!report.ends_with(dashRule + dashRule + std::string(app::CLOSING_MESSAGE) + "\n")) {
         return "the report ends with two dash rules and the closing message";
     }

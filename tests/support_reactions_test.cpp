@@ -22,9 +22,9 @@ struct ReactionCase {
     friend void PrintTo(const ReactionCase& c, std::ostream* out) { *out << c.name; }
 };
 
-std::string written(console::Halves value) {
+std::string written(beam::Halves value) {
     std::ostringstream out;
-    console::writePiece(out, value);
+    beam::writePiece(out, value);
     return out.str();
 }
 

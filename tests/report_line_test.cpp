@@ -1,4 +1,4 @@
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ class HalvesWritten : public testing::TestWithParam<HalvesCase> {};
 
 TEST_P(HalvesWritten, AsAWholeNumberOrWithPointFive) {
     std::ostringstream out;
-    console::writePiece(out, console::Halves{GetParam().halves});
+    beam::writePiece(out, beam::Halves{GetParam().halves});
     EXPECT_EQ(out.str(), GetParam().written);
 }
 

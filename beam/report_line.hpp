@@ -1,4 +1,4 @@
-// Output primitives every section of the report writes through.
+// The report's vocabulary: every line of it is written through these.
 //
 // A report line is a sequence of pieces (texts, integers, numbers in halves)
 // joined with nothing between them and closed by one line end, which flushes.
@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string_view>
 
-namespace console {
+namespace beam {
 
 // A line holding a single space, used between groups of report lines.
 inline constexpr std::string_view SPACER_LINE = " ";
@@ -46,9 +46,4 @@ void writeLine(std::ostream& out, const Pieces&... pieces) {
     endLine(out);
 }
 
-// Makes a failed write to standard output (a reader that closed the pipe, a
-// full disk, a file at its size limit) an ignored error rather than the end of
-// the program.
-void ignoreWriteErrors();
-
-}  // namespace console
+}  // namespace beam

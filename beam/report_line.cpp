@@ -1,11 +1,10 @@
-#include "console/output.hpp"
+#include "beam/report_line.hpp"
 
 #include <array>
 #include <charconv>
-#include <csignal>
 #include <limits>
 
-namespace console {
+namespace beam {
 
 void writePiece(std::ostream& out, std::string_view text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -37,15 +36,4 @@ void endLine(std::ostream& out) {
     out.put('\n');
     out.flush();
 }
-
-void ignoreWriteErrors() {
-    // POSIX only: Windows reports the failed write instead.
-#ifdef SIGPIPE
-    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
-#endif
-#ifdef SIGXFSZ  // a file that reaches its size limit
-    static_cast<void>(std::signal(SIGXFSZ, SIG_IGN));
-#endif
-}
-
-}  // namespace console
+}  // namespace beam
