@@ -1,7 +1,9 @@
-// Which key presses end the closing pause on a Windows console.
+// What counts as one key at the closing pause: on a Windows console, which
+// key events end it; on a terminal, when the bytes read make one whole key.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace console {
 
@@ -18,5 +20,13 @@ struct KeyPress {
 // combinations with letter, digit and punctuation keys. Modifier and lock
 // keys pressed alone, and every key release, do not.
 bool endsKeyWait(const KeyPress& key);
+
+// Whether `bytes`, read so far at a terminal, make one whole key: a UTF-8
+// character (ended early by a byte that cannot continue it), an escape
+// sequence (ESC [ or ESC O, its parameters, then its final byte; at most 33
+// bytes after ESC [ are read), or Esc before either of those (Alt with a key).
+// A key that is not yet whole is ended by the wait for its next byte running
+// out, as a lone Esc is.
+bool isWholeKey(std::string_view bytes);
 
 }  // namespace console

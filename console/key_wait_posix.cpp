@@ -28,6 +28,7 @@
 #include <ctime>
 #include <string>
 
+#include "console/key_classification.hpp"
 #include "console/key_wait.hpp"
 #include "console/terminal.hpp"
 #include "console/terminal_posix.hpp"
@@ -38,9 +39,6 @@ namespace {
 // How long the rest of a key (an escape sequence or a UTF-8 character) may
 // take to follow its first byte. A lone Esc ends the wait after this.
 constexpr long FOLLOWING_BYTE_WAIT_NS = 150'000'000;
-// Longest escape sequence read to its end; anything longer is cut off there.
-constexpr int LONGEST_SEQUENCE = 32;
-constexpr unsigned char ESC = 0x1b;
 constexpr int NO_BYTE = -1;
 
 // The signals that would end the program, or stop it (SIGTSTP), while the
@@ -84,11 +82,7 @@ constexpr std::size_t slot(int signalNumber) {
     return static_cast<std::size_t>(signalNumber);
 }
 
-int terminalFd = -1;
-termios savedMode{};
-std::array<struct sigaction, SIGNAL_LIMIT> dispositionsFound{};
-sigset_t watched{};    // the watched signals not ignored at start
-sigset_t maskFound{};  // the signal mask as found, in force only inside pselect
+// What the handler records, the only state it shares with the waiting code.
 std::array<volatile std::sig_atomic_t, SIGNAL_LIMIT> arrived{};
 volatile std::sig_atomic_t anyArrived = 0;
 
@@ -99,16 +93,22 @@ extern "C" void recordSignal(int signalNumber) {
     }
 }
 
+// The watched signals that were not ignored, and how each was found.
+struct WatchedSignals {
+    sigset_t set{};
+    std::array<struct sigaction, SIGNAL_LIMIT> found{};
+};
+
 // Records each watched signal that is not ignored.
-void watchSignals() {
-    sigemptyset(&watched);
+void watchSignals(WatchedSignals& signals) {
+    sigemptyset(&signals.set);
     struct sigaction record {};
     record.sa_handler = recordSignal;
     sigemptyset(&record.sa_mask);
-    forEachWatchedSignal([&record](int signalNumber) {
-        struct sigaction& found = dispositionsFound[slot(signalNumber)];
+    forEachWatchedSignal([&](int signalNumber) {
+        struct sigaction& found = signals.found[slot(signalNumber)];
         if (sigaction(signalNumber, nullptr, &found) == 0 && found.sa_handler != SIG_IGN) {
-            sigaddset(&watched, signalNumber);
+            sigaddset(&signals.set, signalNumber);
             sigaction(signalNumber, &record, nullptr);
         }
     });
@@ -116,22 +116,12 @@ void watchSignals() {
 
 // Puts back the dispositions as found. A signal that arrives from now on takes
 // its own course, now that the terminal is restored.
-void unwatchSignals() {
-    forEachWatchedSignal([](int signalNumber) {
-        if (sigismember(&watched, signalNumber) == 1) {
-            sigaction(signalNumber, &dispositionsFound[slot(signalNumber)], nullptr);
+void unwatchSignals(const WatchedSignals& signals) {
+    forEachWatchedSignal([&](int signalNumber) {
+        if (sigismember(&signals.set, signalNumber) == 1) {
+            sigaction(signalNumber, &signals.found[slot(signalNumber)], nullptr);
         }
     });
-}
-
-// While the key is read, the watched signals are held back except inside
-// pselect, so that none slips in between a check and a wait.
-void holdSignals() {
-    sigprocmask(SIG_BLOCK, &watched, &maskFound);
-}
-
-void releaseSignals() {
-    sigprocmask(SIG_SETMASK, &maskFound, nullptr);
 }
 
 // Sends each recorded signal again, to take the course it was found with.
@@ -164,19 +154,19 @@ bool stoppedFromTheBackground() {
 // mode may change. A background job stops here, as any that touches its
 // terminal does, until it is brought to the foreground; one that would not be
 // stopped (SIGTTOU ignored, or an orphaned group) does not wait at all.
-bool waitUntilForeground() {
+bool waitUntilForeground(int terminal) {
     for (;;) {
-        const pid_t foreground = tcgetpgrp(terminalFd);
+        const pid_t foreground = tcgetpgrp(terminal);
         if (foreground == getpgrp()) {
             return true;
         }
         termios mode{};
-        if (foreground == -1 || !stoppedFromTheBackground() || tcgetattr(terminalFd, &mode) != 0) {
+        if (foreground == -1 || !stoppedFromTheBackground() || tcgetattr(terminal, &mode) != 0) {
             return false;
         }
         // Setting the mode the terminal has is what stops the job.
-        if (tcsetattr(terminalFd, TCSANOW, &mode) == 0) {
-            return tcgetpgrp(terminalFd) == getpgrp();
+        if (tcsetattr(terminal, TCSANOW, &mode) == 0) {
+            return tcgetpgrp(terminal) == getpgrp();
         }
         if (errno != EINTR) {
             return false;
@@ -184,12 +174,9 @@ bool waitUntilForeground() {
     }
 }
 
-// The turn at the terminal, taken when the copy before has put the mode back.
-// The lock is one byte at the session's number: every copy on the same
-// controlling terminal is in the same session, and on some systems every
-// terminal is reached through the one /dev/tty. Without locks (a system or
-// device that has none) the turn is taken at once. False when a watched
-// signal arrives first.
+// The turn at the terminal: a lock on one byte, at the session's number. Every
+// copy on one controlling terminal is in its session, and on some systems
+// every terminal is reached through the one /dev/tty.
 flock turnLock(short type) {
     flock lock{};
     lock.l_type = type;
@@ -199,9 +186,12 @@ flock turnLock(short type) {
     return lock;
 }
 
-bool takeTurn() {
+// Waits until the copy before has put the mode back. Without locks (a system
+// or device that has none) the turn is taken at once. False when a watched
+// signal arrives first.
+bool takeTurn(int terminal) {
     const flock lock = turnLock(F_WRLCK);
-    while (fcntl(terminalFd, F_SETLKW, &lock) != 0) {
+    while (fcntl(terminal, F_SETLKW, &lock) != 0) {
         if (errno != EINTR) {
             return true;
         }
@@ -212,36 +202,37 @@ bool takeTurn() {
     return true;
 }
 
-void endTurn() {
+void endTurn(int terminal) {
     const flock lock = turnLock(F_UNLCK);
-    fcntl(terminalFd, F_SETLK, &lock);
+    fcntl(terminal, F_SETLK, &lock);
 }
 
 // No line editing, no echo, no signal keys, no flow control, one byte at a
 // time. Keys already typed stay queued: the switch does not flush input.
-bool enableRawMode() {
-    if (tcgetattr(terminalFd, &savedMode) != 0) {
+bool enableRawMode(int terminal, termios& saved) {
+    if (tcgetattr(terminal, &saved) != 0) {
         return false;
     }
-    termios raw = savedMode;
+    termios raw = saved;
     raw.c_iflag &= ~static_cast<tcflag_t>(BRKINT | ICRNL | INPCK | ISTRIP | IXON);
     raw.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN | ISIG);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    return tcsetattr(terminalFd, TCSANOW, &raw) == 0;
+    return tcsetattr(terminal, TCSANOW, &raw) == 0;
 }
 
 // Watched signals are no longer held back here, so one may interrupt the
 // change: it is made again until it holds.
-void disableRawMode() {
-    while (tcsetattr(terminalFd, TCSANOW, &savedMode) != 0 && errno == EINTR) {
+void disableRawMode(int terminal, const termios& saved) {
+    while (tcsetattr(terminal, TCSANOW, &saved) != 0 && errno == EINTR) {
     }
 }
 
-// One byte, waiting for it at most `limit` (without end when null); NO_BYTE
-// when none comes, reading fails, or a watched signal arrives first.
-int readByte(const timespec* limit) {
-    if (terminalFd >= FD_SETSIZE) {
+// One byte, waiting for it at most `limit` (without end when null) with the
+// signal mask `waitMask`; NO_BYTE when none comes, reading fails, or a
+// watched signal arrives first.
+int readByte(int terminal, const timespec* limit, const sigset_t& waitMask) {
+    if (terminal >= FD_SETSIZE) {
         return NO_BYTE;
     }
     for (;;) {
@@ -250,8 +241,8 @@ int readByte(const timespec* limit) {
         }
         fd_set ready;
         FD_ZERO(&ready);
-        FD_SET(terminalFd, &ready);
-        const int result = pselect(terminalFd + 1, &ready, nullptr, nullptr, limit, &maskFound);
+        FD_SET(terminal, &ready);
+        const int result = pselect(terminal + 1, &ready, nullptr, nullptr, limit, &waitMask);
         if (result > 0) {
             break;
         }
@@ -260,80 +251,26 @@ int readByte(const timespec* limit) {
         }
     }
     unsigned char byte = 0;
-    return read(terminalFd, &byte, 1) == 1 ? byte : NO_BYTE;
+    return read(terminal, &byte, 1) == 1 ? byte : NO_BYTE;
 }
 
-// The next byte of a key already begun, or NO_BYTE if none follows soon.
-int readFollowingByte() {
+// Reads one whole key, so that no piece of it is left for the shell: its
+// first byte whenever it comes, each next one only if it follows soon. The
+// watched signals are held back except inside pselect, so that none slips in
+// between a check and a wait.
+void readOneKey(int terminal, const sigset_t& watched) {
+    sigset_t maskFound{};
+    sigprocmask(SIG_BLOCK, &watched, &maskFound);
     constexpr timespec soon{0, FOLLOWING_BYTE_WAIT_NS};
-    return readByte(&soon);
-}
-
-constexpr bool isContinuationByte(int byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The rest of a UTF-8 character whose first byte is `lead`.
-void readRestOfCharacter(int lead) {
-    int remaining = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        remaining = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        remaining = 2;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        remaining = 3;
-    }
-    for (; remaining > 0; --remaining) {
-        if (!isContinuationByte(readFollowingByte())) {
-            return;
+    std::string key;
+    for (int byte = readByte(terminal, nullptr, maskFound); byte != NO_BYTE;
+         byte = readByte(terminal, &soon, maskFound)) {
+        key.push_back(static_cast<char>(byte));
+        if (isWholeKey(key)) {
+            break;
         }
     }
-}
-
-// A CSI sequence after its ESC [: parameter and intermediate bytes, then one
-// final byte, as in ESC [ 1 ; 5 A.
-void readRestOfCsiSequence() {
-    int byte = readFollowingByte();
-    if (byte == '[') {  // the Linux console's F1 to F5: ESC [ [ A
-        readFollowingByte();
-        return;
-    }
-    for (int length = 0; byte >= 0x20 && byte <= 0x3F && length < LONGEST_SEQUENCE; ++length) {
-        byte = readFollowingByte();
-    }
-}
-
-// An SS3 sequence after its ESC O: modifier digits, then one final byte, as in
-// ESC O P or ESC O 1 ; 2 P.
-void readRestOfSs3Sequence() {
-    int byte = readFollowingByte();
-    for (int length = 0; byte >= 0x30 && byte <= 0x3F && length < LONGEST_SEQUENCE; ++length) {
-        byte = readFollowingByte();
-    }
-}
-
-// What follows an Esc: a sequence, an Alt combination, or nothing (a lone Esc).
-void readRestOfEscape(bool afterAlt) {
-    const int byte = readFollowingByte();
-    if (byte == '[') {
-        readRestOfCsiSequence();
-    } else if (byte == 'O') {
-        readRestOfSs3Sequence();
-    } else if (byte == ESC && !afterAlt) {  // Alt with a key that sends its own Esc
-        readRestOfEscape(true);
-    } else if (byte != NO_BYTE) {
-        readRestOfCharacter(byte);
-    }
-}
-
-// Reads one whole key, so that no piece of it is left for the shell.
-void readOneKey() {
-    const int first = readByte(nullptr);
-    if (first == ESC) {
-        readRestOfEscape(false);
-    } else if (first != NO_BYTE) {
-        readRestOfCharacter(first);
-    }
+    sigprocmask(SIG_SETMASK, &maskFound, nullptr);
 }
 
 }  // namespace
@@ -345,8 +282,8 @@ void waitForKeyPress(std::string_view closingMessage) {
     }
     // One write, so that no other program's text lands inside the line.
     const std::string closingLine = std::string(closingMessage) + '\n';
-    terminalFd = openTerminal(O_RDWR);
-    if (terminalFd < 0) {
+    const int terminal = openTerminal(O_RDWR);
+    if (terminal < 0) {
         if (reach == OutputReach::Nowhere) {
             showOnTerminal(closingLine);
         }
@@ -356,31 +293,27 @@ void waitForKeyPress(std::string_view closingMessage) {
     bool messageOnScreen = reach == OutputReach::Screen;
     // A key, a failed read or a background the job cannot wait in ends the
     // wait; after a stop it goes on.
-    for (;;) {
-        if (!waitUntilForeground()) {
-            break;
-        }
-        watchSignals();
-        if (takeTurn()) {
+    while (waitUntilForeground(terminal)) {
+        WatchedSignals signals;
+        watchSignals(signals);
+        if (takeTurn(terminal)) {
             if (!messageOnScreen) {
-                writeAll(terminalFd, closingLine);
+                writeAll(terminal, closingLine);
             }
-            if (enableRawMode()) {
-                holdSignals();
-                readOneKey();
-                releaseSignals();
-                disableRawMode();
+            termios saved{};
+            if (enableRawMode(terminal, saved)) {
+                readOneKey(terminal, signals.set);
+                disableRawMode(terminal, saved);
             }
-            endTurn();
+            endTurn(terminal);
         }
-        unwatchSignals();
+        unwatchSignals(signals);
         if (!resendArrivedSignals()) {
             break;
         }
         messageOnScreen = false;  // the screen now ends with the shell's job messages
     }
-    close(terminalFd);
-    terminalFd = -1;
+    close(terminal);
 }
 
 }  // namespace console
