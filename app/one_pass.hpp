@@ -7,6 +7,7 @@
 
 namespace app {
 
+// Fixed text, as users know it.
 inline constexpr std::string_view CLOSING_MESSAGE = "Press Any Key To Continue";
 
 // Asks the questions on `in` and `out`, writes the whole report and the closing

@@ -6,6 +6,9 @@
 #include "beam/report_line.hpp"
 
 namespace beam {
+
+// Each line as it prints, fixed text included: "OF" and the trailing spaces
+// are as users and the reports they have saved know them.
 namespace {
 
 

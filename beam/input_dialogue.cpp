@@ -1,24 +1,10 @@
 #include "beam/input_dialogue.hpp"
 
-#include <string_view>
-
 #include "beam/answer_reader.hpp"
 #include "beam/report_line.hpp"
 
 namespace beam {
 namespace {
-
-constexpr std::string_view LENGTH_PROMPT =
-    "Enter Value 1 For The Length OF The Figure(Shape) Above = ";
-constexpr std::string_view VERTICAL_FORCE_PROMPT =
-    "Enter Value 2 For The Acting Vertical Force At Point C Of The Figure Above = ";
-constexpr std::string_view FORCE_AT_A_PROMPT =
-    "Enter Value 3 For The Horizonatl Force At Point A If Available = ";
-constexpr std::string_view FORCE_AT_B_PROMPT =
-    "Enter Value 4 For The Horizonatl Force At Point B If Available = ";
-constexpr std::string_view FORCE_UNIT_PROMPT =
-    " Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward = ";
-constexpr std::string_view LENGTH_UNIT_PROMPT = " Enter The Unit For The Length = ";
 
 // The prompt stays on its own line, with the cursor after it, while the
 // program waits for the answer.

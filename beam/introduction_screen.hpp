@@ -9,7 +9,7 @@
 namespace beam {
 
 // Seventeen lines, each ending in a newline; several end in spaces that belong
-// to the drawing.
+// to the drawing. Fixed text, "OF" and "[2 ]" included, as users know it.
 inline constexpr std::string_view INTRODUCTION_SCREEN = std::string_view(R"(
                           Quorvane-!!!
               Last Dated On 04/01/2003 <-- To -->  06/24/2003-!!!

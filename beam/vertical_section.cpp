@@ -4,6 +4,9 @@
 
 namespace beam {
 
+// Each line as it prints, fixed text included: "Vertial" and "Whioh" are
+// spelt as users and the reports they have saved know them.
+
 
 void writeVerticalSection(std::ostream& out, const BeamProblem& problem,
                           const SupportReactions& reactions) {

@@ -11,20 +11,12 @@
 #include <vector>
 
 #include "app/one_pass.hpp"
+#include "beam/input_dialogue.hpp"
 #include "beam/introduction_screen.hpp"
 #include "beam/report_line.hpp"
 
 namespace fuzz {
 namespace {
-
-constexpr std::string_view PROMPTS[] = {
-    "Enter Value 1 For The Length OF The Figure(Shape) Above = ",
-    "Enter Value 2 For The Acting Vertical Force At Point C Of The Figure Above = ",
-    "Enter Value 3 For The Horizonatl Force At Point A If Available = ",
-    "Enter Value 4 For The Horizonatl Force At Point B If Available = ",
-    " Enter The Unit For The Weight(Acting Force, Mass) Vertically Downward = ",
-    " Enter The Unit For The Length = ",
-};
 
 // For each horizontal case, a text that only that case writes. Unit words hold
 // no whitespace, so none of these can be made up from typed answers.
@@ -173,7 +165,7 @@ std::optional<std::string_view> brokenInvariant(std::string_view output) {
         return "the run opens with the introduction screen";
     }
     std::size_t at = screen.size();
-    for (const std::string_view prompt : PROMPTS) {
+    for (const std::string_view prompt : beam::PROMPTS) {
         if (output.substr(at, prompt.size()) != prompt) {
             return "the six prompts come in order";
         }

@@ -54,7 +54,11 @@ TEST(IntegerRead, FailsOutOfRangeOrWithoutDigits) {
     EXPECT_EQ("0 failed | ", integerRead(""));
     EXPECT_EQ("0 failed | ", integerRead(" \r\n"));
     EXPECT_EQ("0 failed | abc", integerRead("abc"));
-    EXPECT_EQ("0 failed | \xA0"s "5", integerRead("\xA0"s "5"));  // no-break space
+    EXPECT_EQ(
+        "0 failed | \xA0"s
+        "5",
+        integerRead("\xA0"s
+                    "5"));  // no-break space
 }
 
 TEST(WordRead, KeepsWhatFitsAndLeavesTheSeparator) {
