@@ -244,6 +244,10 @@ class TerminalRun:
                 pass
         return self.transcript.getvalue()
 
+    def last_lines(self, count=8):
+        """The end of what the terminal has shown, for a failure's message."""
+        return b"\n".join(self.shown().splitlines()[-count:]).decode(errors="replace")
+
     def left_unread(self):
         """What was typed and never read, once the program has ended."""
         _return_at_once(self.slave)

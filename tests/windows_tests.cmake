@@ -20,6 +20,6 @@ set_tests_properties(wine_server_start wine_server_stop PROPERTIES
 add_test(NAME section_tests COMMAND section_tests)
 set_tests_properties(section_tests PROPERTIES LABELS unit TIMEOUT 120
                      ENVIRONMENT "${WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine)
-add_python_test(windows_whole_runs program whole_run_test.py --wine)
-add_python_test(windows_console terminal terminal_test.py::test_windows_console --wine)
+add_python_test(windows_whole_runs program whole_run_test.py test_ --wine)
+add_python_test(windows_console terminal terminal_test.py windows_console --wine)
 set_tests_properties(windows_whole_runs windows_console PROPERTIES FIXTURES_REQUIRED wine)
