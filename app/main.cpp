@@ -8,8 +8,7 @@
 #include "app/one_pass.hpp"
 #include "console/key_wait.hpp"
 #include "console/screen_echo.hpp"
-#include "console/standard_input.hpp"
-#include "console/standard_output.hpp"
+#include "console/standard_streams.hpp"
 
 int main() {
     // A reader that goes away early must not end the run.
@@ -21,9 +20,9 @@ int main() {
     console::StandardOutputBuffer standardOutput;
     std::ostream report(&standardOutput);
     // Typed answers to questions the screen does not show would be typed blind.
-    console::ScreenEcho screenEcho(standardOutput);
-    std::ostream dialogue(console::ScreenEcho::needed() ? static_cast<std::streambuf*>(&screenEcho)
-                                                        : &standardOutput);
+    // Each prompt is flushed, so the report follows the questions in order.
+    console::ScreenEcho echoedOutput;
+    std::ostream dialogue(console::ScreenEcho::needed() ? &echoedOutput : &standardOutput);
     app::runOnePass(answers, report, dialogue);
     report.flush();
     console::waitForKeyPress(app::CLOSING_MESSAGE);

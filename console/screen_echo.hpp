@@ -2,34 +2,31 @@
 // user does not look.
 #pragma once
 
-#include <array>
-#include <streambuf>
+#include "console/standard_streams.hpp"
+#include "console/terminal.hpp"
 
 namespace console {
 
-// A stream buffer that passes everything on to `output` and also shows it on
-// the terminal, each time it is flushed: so the user who types the answers
-// sees the introduction screen and each question even with standard output
-// on a file. What reaches `output` is exactly what was written.
-class ScreenEcho : public std::streambuf {
+// Standard output that also shows what it writes on the terminal, at each
+// flush: the user who types the answers sees the introduction screen and each
+// question even with standard output on a file. What reaches standard output
+// is exactly what was written.
+class ScreenEcho : public StandardOutputBuffer {
   public:
-    explicit ScreenEcho(std::streambuf& output) : output_(output) {
-        setp(held_.data(), held_.data() + held_.size());
-    }
-
     // Whether the dialogue needs it: the answers are typed at a terminal and
     // standard output shows nothing there.
-    static bool needed();
+    static bool needed() {
+        return answersAreTyped() && standardOutputReach() == OutputReach::Nowhere;
+    }
 
   protected:
-    int_type overflow(int_type c) override;
-    int sync() override;
-
-  private:
-    void passOn();
-
-    std::streambuf& output_;
-    std::array<char, 1024> held_{};
+    // A failed write to standard output is ignored, as everywhere else, so
+    // that the questions still reach the terminal after it.
+    int sync() override {
+        showOnTerminal(pending());
+        StandardOutputBuffer::sync();
+        return 0;
+    }
 };
 
 }  // namespace console
