@@ -1,27 +1,33 @@
 #include "console/key_classification.hpp"
 
+#include <algorithm>
+#include <array>
+
 namespace console {
 namespace {
 
-// Windows virtual-key codes.
-constexpr std::uint16_t VK_PAGE_UP = 0x21;  // then Page Down, End, Home, the four arrows
-constexpr std::uint16_t VK_DOWN_ARROW = 0x28;
-constexpr std::uint16_t VK_INSERT_KEY = 0x2D;
-constexpr std::uint16_t VK_DELETE_KEY = 0x2E;
-constexpr std::uint16_t VK_DIGIT_0 = 0x30;
-constexpr std::uint16_t VK_DIGIT_9 = 0x39;
-constexpr std::uint16_t VK_LETTER_A = 0x41;
-constexpr std::uint16_t VK_LETTER_Z = 0x5A;
-constexpr std::uint16_t VK_FUNCTION_1 = 0x70;
-constexpr std::uint16_t VK_FUNCTION_24 = 0x87;
-constexpr std::uint16_t VK_PUNCTUATION_FIRST = 0xBA;  // ; = , - . / `
-constexpr std::uint16_t VK_PUNCTUATION_LAST = 0xC0;
-constexpr std::uint16_t VK_BRACKETS_FIRST = 0xDB;  // [ \ ] '
-constexpr std::uint16_t VK_BRACKETS_LAST = 0xDF;
-constexpr std::uint16_t VK_ANGLE_BRACKET = 0xE2;  // < > on ISO keyboards
+// Windows virtual-key codes, as ranges from the first to the last.
+struct KeyRange {
+    std::uint16_t first;
+    std::uint16_t last;
+};
+
+// F1 to F24; Page Up, Page Down, End, Home and the arrows; Insert and Delete.
+constexpr std::array EXTENDED_KEYS = {KeyRange{0x70, 0x87}, KeyRange{0x21, 0x28},
+                                      KeyRange{0x2D, 0x2E}};
+// Digits, letters, ; = , - . / `, [ \ ] ' and, on ISO keyboards, < >.
+constexpr std::array TYPING_KEYS = {KeyRange{0x30, 0x39}, KeyRange{0x41, 0x5A},
+                                    KeyRange{0xBA, 0xC0}, KeyRange{0xDB, 0xDF},
+                                    KeyRange{0xE2, 0xE2}};
 
 constexpr bool within(std::uint16_t key, std::uint16_t first, std::uint16_t last) {
     return key >= first && key <= last;
+}
+
+template <std::size_t Count>
+constexpr bool isAmong(std::uint16_t key, const std::array<KeyRange, Count>& ranges) {
+    return std::any_of(ranges.begin(), ranges.end(),
+                       [key](KeyRange range) { return within(key, range.first, range.last); });
 }
 
 constexpr char ESC = '\x1b';
@@ -29,20 +35,6 @@ constexpr std::size_t LONGEST_SEQUENCE = 33;  // bytes after ESC [ or ESC O
 
 constexpr std::uint16_t byteValue(char byte) {
     return static_cast<unsigned char>(byte);
-}
-
-constexpr bool isFunctionKey(std::uint16_t key) {
-    return within(key, VK_FUNCTION_1, VK_FUNCTION_24);
-}
-
-constexpr bool isCursorOrEditingKey(std::uint16_t key) {
-    return within(key, VK_PAGE_UP, VK_DOWN_ARROW) || key == VK_INSERT_KEY || key == VK_DELETE_KEY;
-}
-
-constexpr bool isTypingKey(std::uint16_t key) {
-    return within(key, VK_DIGIT_0, VK_DIGIT_9) || within(key, VK_LETTER_A, VK_LETTER_Z) ||
-           within(key, VK_PUNCTUATION_FIRST, VK_PUNCTUATION_LAST) ||
-           within(key, VK_BRACKETS_FIRST, VK_BRACKETS_LAST) || key == VK_ANGLE_BRACKET;
 }
 
 // A UTF-8 character is whole with as many bytes as its first one says, or at
@@ -95,14 +87,8 @@ bool isWholeKey(std::string_view bytes) {
 }
 
 bool endsKeyWait(const KeyPress& key) {
-    if (!key.keyDown) {
-        return false;
-    }
-    if (key.character != 0) {
-        return true;
-    }
-    return isFunctionKey(key.virtualKey) || isCursorOrEditingKey(key.virtualKey) ||
-           (key.altHeld && isTypingKey(key.virtualKey));
+    return key.keyDown && (key.character != 0 || isAmong(key.virtualKey, EXTENDED_KEYS) ||
+                           (key.altHeld && isAmong(key.virtualKey, TYPING_KEYS)));
 }
 
 }  // namespace console

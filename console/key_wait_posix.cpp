@@ -1,21 +1,13 @@
 // The closing pause on POSIX systems: one key from the controlling terminal.
 //
-// The terminal is in raw mode only while the program waits in the foreground,
-// and its saved mode is put back on every way out: after the key, and before
-// a signal ends or stops the program. As in the small password readers, the
-// handler only records the signal; the waiting code puts back the mode and
-// the dispositions it found, then sends the signal again. So a signal ignored
-// at start stays ignored, a terminating one still ends the program by that
-// signal, and a stop (SIGTSTP) leaves the terminal as it was until SIGCONT,
-// when the wait goes on. While the program is stopped no signal is held back
-// or caught, so one sent then takes its course as it would anywhere else.
-//
-// Copies of the program pausing on one terminal take turns: each holds a lock
-// from before it saves the mode until after it has put it back, so that each
-// saves the mode as it was found and each key ends one copy.
-//
-// A standard output into a pipe means another program (a pager) may be
-// reading the terminal: then there is no pause at all.
+// The terminal is raw only while the program waits in the foreground, and its
+// mode is put back on every way out. As in the password readers, the handler
+// only records a signal; the waiting code puts back the mode and the
+// dispositions it found, then sends the signal again: an ignored signal stays
+// ignored, a terminating one ends the program, a stop (SIGTSTP) leaves the
+// terminal as it was until SIGCONT, when the wait goes on. Copies pausing on
+// one terminal take turns, each holding a lock from before it saves the mode
+// until after it has put it back.
 #include <fcntl.h>
 #include <sys/select.h>
 #include <termios.h>
@@ -82,7 +74,7 @@ constexpr std::size_t slot(int signalNumber) {
     return static_cast<std::size_t>(signalNumber);
 }
 
-// What the handler records, the only state it shares with the waiting code.
+// What the handler records: the only state shared with the waiting code.
 std::array<volatile std::sig_atomic_t, SIGNAL_LIMIT> arrived{};
 volatile std::sig_atomic_t anyArrived = 0;
 
@@ -99,7 +91,6 @@ struct WatchedSignals {
     std::array<struct sigaction, SIGNAL_LIMIT> found{};
 };
 
-// Records each watched signal that is not ignored.
 void watchSignals(WatchedSignals& signals) {
     sigemptyset(&signals.set);
     struct sigaction record {};
@@ -114,8 +105,7 @@ void watchSignals(WatchedSignals& signals) {
     });
 }
 
-// Puts back the dispositions as found. A signal that arrives from now on takes
-// its own course, now that the terminal is restored.
+// From now on, a signal takes the course it was found with.
 void unwatchSignals(const WatchedSignals& signals) {
     forEachWatchedSignal([&](int signalNumber) {
         if (sigismember(&signals.set, signalNumber) == 1) {
@@ -124,9 +114,8 @@ void unwatchSignals(const WatchedSignals& signals) {
     });
 }
 
-// Sends each recorded signal again, to take the course it was found with.
-// Returns whether there was one, and so whether the program is back from a
-// stop and should wait on.
+// Sends each recorded signal again. Whether there was one, and so whether the
+// program is back from a stop and should wait on.
 bool resendArrivedSignals() {
     if (anyArrived == 0) {
         return false;
@@ -174,24 +163,22 @@ bool waitUntilForeground(int terminal) {
     }
 }
 
-// The turn at the terminal: a lock on one byte, at the session's number. Every
-// copy on one controlling terminal is in its session, and on some systems
-// every terminal is reached through the one /dev/tty.
-flock turnLock(short type) {
+// The turn at the terminal is a lock on one byte, at the session's number:
+// every copy on one controlling terminal is in its session, and on some
+// systems every terminal is reached through the one /dev/tty.
+int lockTurn(int terminal, short type, int command) {
     flock lock{};
     lock.l_type = type;
     lock.l_whence = SEEK_SET;
     lock.l_start = getsid(0);
     lock.l_len = 1;
-    return lock;
+    return fcntl(terminal, command, &lock);
 }
 
-// Waits until the copy before has put the mode back. Without locks (a system
-// or device that has none) the turn is taken at once. False when a watched
-// signal arrives first.
+// Waits until the copy before has put the mode back; at once without locks
+// (a system or device that has none). False when a watched signal comes first.
 bool takeTurn(int terminal) {
-    const flock lock = turnLock(F_WRLCK);
-    while (fcntl(terminal, F_SETLKW, &lock) != 0) {
+    while (lockTurn(terminal, F_WRLCK, F_SETLKW) != 0) {
         if (errno != EINTR) {
             return true;
         }
@@ -200,11 +187,6 @@ bool takeTurn(int terminal) {
         }
     }
     return true;
-}
-
-void endTurn(int terminal) {
-    const flock lock = turnLock(F_UNLCK);
-    fcntl(terminal, F_SETLK, &lock);
 }
 
 // No line editing, no echo, no signal keys, no flow control, one byte at a
@@ -289,10 +271,9 @@ void waitForKeyPress(std::string_view closingMessage) {
         }
         return;
     }
-    // Standard output has shown the message already, until a stop.
-    bool messageOnScreen = reach == OutputReach::Screen;
     // A key, a failed read or a background the job cannot wait in ends the
     // wait; after a stop it goes on.
+    bool messageOnScreen = reach == OutputReach::Screen;
     while (waitUntilForeground(terminal)) {
         WatchedSignals signals;
         watchSignals(signals);
@@ -305,7 +286,7 @@ void waitForKeyPress(std::string_view closingMessage) {
                 readOneKey(terminal, signals.set);
                 disableRawMode(terminal, saved);
             }
-            endTurn(terminal);
+            lockTurn(terminal, F_UNLCK, F_SETLK);
         }
         unwatchSignals(signals);
         if (!resendArrivedSignals()) {
