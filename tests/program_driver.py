@@ -19,7 +19,7 @@ import pexpect.fdpexpect
 
 PATIENCE = 10  # seconds for anything that must happen
 STILL_WAITING = 0.3  # how long a wait must go on to count as waiting
-RUN_TIME_LIMIT = 60  # a run without a terminal that takes longer is a hang
+RUN_TIME_LIMIT = 10  # a run without a terminal that takes longer is a hang
 
 # Dispositions a terminal's shell gives a program it starts, whatever the test
 # runner was given (a background job ignores SIGINT and SIGQUIT).
@@ -89,10 +89,14 @@ def run_without_terminal(command, answers=b"", source="file", output="pipe",
             read_end, stdout = os.pipe()
             os.close(read_end)
         cpu_before = children_cpu_seconds()
-        result = subprocess.run(
-            command, stdin=stdin, stdout=stdout, stderr=subprocess.PIPE, env=env,
-            start_new_session=True, timeout=RUN_TIME_LIMIT, check=False,
-            preexec_fn=(lambda: os.close(0)) if source == "closed" else None)
+        try:
+            result = subprocess.run(
+                command, stdin=stdin, stdout=stdout, stderr=subprocess.PIPE, env=env,
+                start_new_session=True, timeout=RUN_TIME_LIMIT, check=False,
+                preexec_fn=(lambda: os.close(0)) if source == "closed" else None)
+        except subprocess.TimeoutExpired as hang:
+            shown = (hang.output or b"")[-400:].decode(errors="replace")
+            raise AssertionError(f"still running after {RUN_TIME_LIMIT} s; it wrote:\n{shown}")
         for fd in (stdin if source not in ("file", "closed") else None,
                    stdout if output != "pipe" else None):
             if fd is not None:

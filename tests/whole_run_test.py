@@ -52,12 +52,12 @@ def test_arguments_are_ignored(program, golden, expected_output):
 
 
 # Slow input is waited for, without a final separator too, and without cost:
-# well under 5 % of the second it waits.
+# a quarter of the second it waits, ten times a sanitized build's.
 def test_slow_input_costs_nothing_to_wait_for(program, golden, posix):
     result = run_without_terminal(program, b"10 100 0 0 kN m", source="slow", delay=1.0)
     check_clean_end(result)
     assert result.stdout == golden("worked_example.out")
-    assert result.cpu < 0.05, f"{result.cpu:.3f} s of CPU time"
+    assert result.cpu < 0.25, f"{result.cpu:.3f} s of CPU time"
 
 
 def test_failing_wait_for_slow_input_ends_it(program, golden, posix, failing_wait):
