@@ -19,8 +19,4 @@ void runOnePass(std::istream& in, std::ostream& out, std::ostream& dialogue) {
     beam::writeLine(out, CLOSING_MESSAGE);
 }
 
-void runOnePass(std::istream& in, std::ostream& out) {
-    runOnePass(in, out, out);
-}
-
 }  // namespace app

@@ -10,13 +10,11 @@ namespace app {
 // Fixed text, as users know it.
 inline constexpr std::string_view CLOSING_MESSAGE = "Press Any Key To Continue";
 
-// Asks the questions on `in` and `out`, writes the whole report and the closing
-// message. The key wait that follows is left to the caller.
-void runOnePass(std::istream& in, std::ostream& out);
-
-// The same, with the introduction screen and the questions written to
-// `dialogue` instead: `out` as well as the terminal, when `out` alone would
-// leave the user answering blind.
+// Writes the introduction screen and the questions to `dialogue`, reads the
+// answers from `in`, and writes the whole report and the closing message to
+// `out`: one stream, or with the dialogue also shown on the terminal when `out`
+// alone would leave the user answering blind. The key wait is left to the
+// caller.
 void runOnePass(std::istream& in, std::ostream& out, std::ostream& dialogue);
 
 }  // namespace app

@@ -10,7 +10,7 @@
 #include <istream>
 #include <span>
 
-#include "beam/unit_word.hpp"
+#include "beam/beam_problem.hpp"
 
 namespace beam {
 

@@ -1,12 +1,22 @@
 // The beam problem as the user entered it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-
-#include "beam/unit_word.hpp"
+#include <string_view>
 
 namespace beam {
+
+// A unit word of bounded size, kept byte for byte as typed.
+template <std::size_t Capacity>
+struct UnitWord {
+    std::array<char, Capacity> characters{};
+    std::size_t size = 0;
+
+    // The word as typed, to be written as any other text.
+    operator std::string_view() const { return {characters.data(), size}; }
+};
 
 inline constexpr std::size_t FORCE_UNIT_CAPACITY = 19;
 inline constexpr std::size_t LENGTH_UNIT_CAPACITY = 11;

@@ -17,9 +17,4 @@ void writePiece(std::ostream& out, Halves value) {
     out << (value.count < 0 ? "-" : "") << magnitude / 2 << (magnitude % 2 != 0 ? ".5" : "");
 }
 
-void endLine(std::ostream& out) {
-    out.put('\n');
-    out.flush();
-}
-
 }  // namespace beam

@@ -37,13 +37,12 @@ void writePiece(std::ostream& out, std::int64_t value);
 // The whole part, then ".5" for a half: 4, 3.5, -0.5.
 void writePiece(std::ostream& out, Halves value);
 
-// The platform's line end, then a flush.
-void endLine(std::ostream& out);
-
+// The pieces, then the platform's line end, then a flush.
 template <typename... Pieces>
 void writeLine(std::ostream& out, const Pieces&... pieces) {
     (writePiece(out, pieces), ...);
-    endLine(out);
+    out.put('\n');
+    out.flush();
 }
 
 }  // namespace beam

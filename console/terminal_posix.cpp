@@ -21,25 +21,9 @@ int aboveStandardStreams(int opened) {
     return moved;
 }
 
-bool hasControllingTerminal() {
-    const int terminal = openTerminal(O_RDONLY);
-    if (terminal < 0) {
-        return false;
-    }
-    close(terminal);
-    return true;
-}
-
-bool sameDevice(int fd, int other) {
-    struct stat status {};
-    struct stat otherStatus {};
-    return fstat(fd, &status) == 0 && fstat(other, &otherStatus) == 0 &&
-           status.st_rdev == otherStatus.st_rdev;
-}
-
-// Whether writing to `fd` puts text on the user's terminal: it is the
-// controlling terminal itself, or, when there is none, the terminal the
-// answers come from; and it was opened for writing.
+// Whether writing to `fd` puts text on the user's terminal: it was opened for
+// writing, and it is the controlling terminal itself or, when there is none,
+// the terminal the answers come from.
 bool showsOnUsersTerminal(int fd) {
     if (isatty(fd) != 1 || (fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) {
         return false;
@@ -47,7 +31,15 @@ bool showsOnUsersTerminal(int fd) {
     if (tcgetsid(fd) == getsid(0)) {
         return true;
     }
-    return !hasControllingTerminal() && isatty(STDIN_FILENO) == 1 && sameDevice(fd, STDIN_FILENO);
+    const int controlling = openTerminal(O_RDONLY);
+    if (controlling >= 0) {
+        close(controlling);
+        return false;
+    }
+    struct stat output {};
+    struct stat input {};
+    return isatty(STDIN_FILENO) == 1 && fstat(fd, &output) == 0 &&
+           fstat(STDIN_FILENO, &input) == 0 && output.st_rdev == input.st_rdev;
 }
 
 // The terminal the user sits at: the controlling terminal, or, without one,

@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FailingBuffer answers(std::string(bytes), failAt, failure);
     std::istream in(&answers);
     std::ostringstream out;
-    app::runOnePass(in, out);
+    app::runOnePass(in, out, out);
     if (const auto broken = fuzz::brokenInvariant(out.str())) {
         static_cast<void>(std::fprintf(stderr, "invariant broken: %.*s\n",
                                        static_cast<int>(broken->size()), broken->data()));

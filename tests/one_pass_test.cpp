@@ -33,7 +33,7 @@ TEST(OnePass, FlushesOncePerPromptAndOncePerLine) {
     std::istringstream in("10 100 5 2 kN m");
     FlushRecorder recorder;
     std::ostream out(&recorder);
-    app::runOnePass(in, out);
+    app::runOnePass(in, out, out);
 
     ASSERT_EQ(38U, recorder.flushes.size());  // 6 prompts, 31 report lines, the message
     EXPECT_EQ(std::string(beam::INTRODUCTION_SCREEN) + std::string(beam::LENGTH_PROMPT),

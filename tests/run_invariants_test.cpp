@@ -16,7 +16,7 @@ namespace {
 bool rejects(const std::string& answers, const std::string& sound, const std::string& broken) {
     std::istringstream in(answers);
     std::ostringstream out;
-    app::runOnePass(in, out);
+    app::runOnePass(in, out, out);
     std::string report = out.str();
     EXPECT_EQ(std::nullopt, fuzz::brokenInvariant(report));
     const std::size_t at = report.find(sound);
