@@ -49,19 +49,19 @@ Finished = collections.namedtuple("Finished", "returncode cpu stdout stderr",
 
 
 def _slow_pipe(data, delay):
-    """A non-blocking pipe whose writer sends `data` after `delay` seconds, in
-    pieces, and then closes it."""
+    """A non-blocking pipe whose writer sends `data` after `delay` seconds, a
+    byte at a time, and then closes it."""
     read_end, write_end = os.pipe()
     os.set_blocking(read_end, False)
 
     def write_slowly():
         time.sleep(delay)
-        for at in range(0, len(data), 4):
+        for at in range(len(data)):
             try:
-                os.write(write_end, data[at:at + 4])
+                os.write(write_end, data[at:at + 1])
             except OSError:
                 break  # the program went early
-            time.sleep(0.05)
+            time.sleep(0.02)
         os.close(write_end)
 
     threading.Thread(target=write_slowly, daemon=True).start()
@@ -289,7 +289,8 @@ def _return_at_once(terminal):
 def _become_job(terminal, foreground, pid_pipe):
     """In the child about to start the program: fork, so that this process
     stays as the session leader that waits for the job, and the program runs
-    in a process group of its own."""
+    in a process group of its own. SIGUSR1 to the leader brings the job to the
+    foreground and continues it, as the shell's fg does."""
     program = os.fork()
     if program == 0:
         os.setpgid(0, 0)
@@ -298,6 +299,15 @@ def _become_job(terminal, foreground, pid_pipe):
             os.tcsetpgrp(terminal, os.getpid())
             signal.signal(signal.SIGTTOU, signal.SIG_DFL)
         return  # on to start the program
+
+    def bring_to_foreground(*_):
+        controlling = os.open("/dev/tty", os.O_RDWR)
+        os.tcsetpgrp(controlling, program)
+        os.close(controlling)
+        os.kill(program, signal.SIGCONT)
+
+    signal.signal(signal.SIGTTOU, signal.SIG_IGN)
+    signal.signal(signal.SIGUSR1, bring_to_foreground)
     os.write(pid_pipe, str(program).encode())
     # Nothing held open for the test: it waits for this leader alone.
     os.closerange(3, 1024)

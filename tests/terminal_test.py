@@ -177,6 +177,9 @@ JOBS = [
              with_setup(job="background"), status=128 + signal.SIGTERM, screen=b""),
     Scenario("background-job-then-hup", [stopped, sent(signal.SIGHUP), sent(signal.SIGCONT)],
              with_setup(job="background"), status=128 + signal.SIGHUP, screen=b""),
+    Scenario("background-job-brought-to-the-foreground",
+             [stopped, lambda run: os.kill(run.process.pid, signal.SIGUSR1), pause, typed(b"a")],
+             with_setup(job="background")),
     Scenario("background-job-ignoring-sigttou", [],
              with_setup(job="background", ignored=(signal.SIGTTOU,)), screen=b"", patience=QUICK),
 ]
@@ -227,6 +230,10 @@ DIALOGUES = [
     Scenario("hang-up-in-the-dialogue-sighup-ignored",
              [typed(b"10\n100\n"), shows(b"Enter Value 3"), hang_up],
              {"ignored": (signal.SIGHUP,)}, screen=None, left=None, patience=QUICK),
+    # With MIN 0, nothing read after the wait said there was input is the end.
+    Scenario("hang-up-in-the-dialogue-min-zero", [shows(QUESTION), hang_up],
+             {"ignored": (signal.SIGHUP,), "min_zero": True}, screen=None, left=None,
+             patience=QUICK),
     Scenario("hang-up-at-the-pause-sighup-ignored", [pause, hang_up],
              with_setup(ignored=(signal.SIGHUP,)), screen=None, left=None, patience=QUICK),
 ]
