@@ -289,6 +289,14 @@ def test_closing_pause_whose_wait_fails(program, golden, expected_output, posix,
          failing_wait)
 
 
+# A MIN 0 terminal whose wait says input is ready when none is: the answers end.
+def test_closing_pause_after_a_min_zero_wait_without_input(program, golden, expected_output,
+                                                          posix, failing_wait):
+    play(Scenario("min-zero-ready", [pause, typed(b"a")], {"min_zero": True, "output": "null"},
+                  screen=None), program, golden, expected_output,
+         dict(failing_wait, WAIT_SAYS_READY="1"))
+
+
 # The Windows build under wine: answers typed at wine's console, which wine
 # makes of the terminal its standard error is on.
 WINE_SETUP = {"errors_on_terminal": True}
