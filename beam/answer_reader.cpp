@@ -38,27 +38,48 @@ bool wordGoesOn(std::istream& in) {
            !std::isspace(Traits::to_char_type(next), in.getloc());
 }
 
+// Runs `read`; a buffer that throws while it is read (as a file's buffer does
+// on a read error) fails the read instead. Not every library's streams catch
+// that themselves: libc++'s let it out while skipping white space.
+template <typename Read>
+void guarded(std::istream& in, Read read) {
+#ifdef __cpp_exceptions
+    try {
+        read();
+    } catch (...) {
+        in.setstate(std::ios_base::badbit);
+    }
+#else
+    read();
+#endif
+}
+
 }  // namespace
 
 std::int32_t readInteger(std::istream& in) {
     std::int32_t value = 0;
-    in >> value;
+    guarded(in, [&] { in >> value; });
     return in.fail() ? 0 : value;
 }
 
 std::size_t readWord(std::istream& in, std::span<char> storage) {
     std::string word;
-    in >> std::setw(static_cast<int>(storage.size())) >> word;
-    if (!wordGoesOn(in)) {
-        return word.copy(storage.data(), storage.size());
-    }
-    // The rest of a long word is read a piece at a time and dropped, so that
-    // no answer is ever held whole.
-    std::string rest;
-    while (wordGoesOn(in)) {
-        in >> std::setw(4096) >> rest;
-    }
-    return word.copy(storage.data(), cutBetweenCharacters(word));
+    std::size_t kept = 0;
+    guarded(in, [&] {
+        in >> std::setw(static_cast<int>(storage.size())) >> word;
+        if (!wordGoesOn(in)) {
+            kept = word.size();
+            return;
+        }
+        // The rest of a long word is read a piece at a time and dropped, so
+        // that no answer is ever held whole.
+        std::string rest;
+        while (wordGoesOn(in)) {
+            in >> std::setw(4096) >> rest;
+        }
+        kept = cutBetweenCharacters(word);
+    });
+    return in.fail() ? 0 : word.copy(storage.data(), kept);
 }
 
 }  // namespace beam
