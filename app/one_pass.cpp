@@ -4,9 +4,9 @@
 #include "beam/horizontal_section.hpp"
 #include "beam/input_dialogue.hpp"
 #include "beam/introduction_screen.hpp"
+#include "beam/report_line.hpp"
 #include "beam/support_reactions.hpp"
 #include "beam/vertical_section.hpp"
-#include "beam/report_line.hpp"
 
 namespace app {
 

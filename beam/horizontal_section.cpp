@@ -11,7 +11,6 @@ namespace beam {
 // are as users and the reports they have saved know them.
 namespace {
 
-
 void writeOnlyAtB(std::ostream& out, const BeamProblem& problem) {
     writeLine(out, " Ax - Bx = 0 + ", problem.forceAtB);
     writeLine(out, " -Bx = ", -std::int64_t{problem.forceAtB}, " ", problem.forceUnit);

@@ -7,7 +7,6 @@ namespace beam {
 // Each line as it prints, fixed text included: "Vertial" and "Whioh" are
 // spelt as users and the reports they have saved know them.
 
-
 void writeVerticalSection(std::ostream& out, const BeamProblem& problem,
                           const SupportReactions& reactions) {
     writeLine(out, "Ay + By = ", problem.verticalForce, " Eq-1");
