@@ -50,6 +50,7 @@ void guarded(std::istream& in, Read read) {
         in.setstate(std::ios_base::badbit);
     }
 #else
+    static_cast<void>(in);
     read();
 #endif
 }

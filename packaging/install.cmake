@@ -8,7 +8,9 @@ set(CPACK_PACKAGE_VENDOR "The beam-reactions authors")
 set(CPACK_PACKAGE_CONTACT
     "beam-reactions maintainers <maintainers@users.noreply.c-seed-d2335036.example>")
 
-if(WIN32)
+if(WASI)
+    # The browser edition is a site of its own, zipped by web/.
+elseif(WIN32)
     # Version information and manifest, shown in the .exe's Properties.
     configure_file(packaging/beam-reactions.exe.manifest beam-reactions.exe.manifest @ONLY)
     set(MANIFEST_PATH ${CMAKE_CURRENT_BINARY_DIR}/beam-reactions.exe.manifest)
