@@ -12,25 +12,19 @@ const BROWSERS = {
 const PATIENCE = 20000; // Firefox takes seconds to start here
 const REPORT_END = 'Press Any Key To Continue';
 
-// The whole screen, its lines' trailing spaces dropped.
-const screen = (page) => page.evaluate(() => {
-  const buffer = window.beamTerminal.buffer.active;
-  const lines = [];
-  for (let row = 0; row < buffer.length; row += 1) {
-    lines.push(buffer.getLine(row).translateToString(true));
-  }
-  return lines.join('\n').trimEnd();
-});
+// The whole screen, its lines' trailing spaces dropped; run in the page.
+function screenText() {
+  const buffer = window.beamTerminal?.buffer.active;
+  return !buffer ? '' : Array.from({ length: buffer.length },
+    (_, row) => buffer.getLine(row).translateToString(true)).join('\n').trimEnd();
+}
+
+const screen = (page) => page.evaluate(screenText);
 
 async function shows(page, text) {
   try {
-    await page.waitForFunction((wanted) => {
-      const buffer = window.beamTerminal?.buffer.active;
-      for (let row = 0; buffer && row < buffer.length; row += 1) {
-        if (buffer.getLine(row).translateToString(true).includes(wanted)) return true;
-      }
-      return false;
-    }, { timeout: PATIENCE, polling: 50 }, text);
+    await page.waitForFunction(`(${screenText})().includes(${JSON.stringify(text)})`,
+      { timeout: PATIENCE, polling: 50 });
   } catch {
     assert.fail(`${JSON.stringify(text)} never shown; the screen ended with:\n` +
       (await screen(page)).split('\n').slice(-8).join('\n'));
@@ -42,6 +36,12 @@ const status = (page) => page.$eval('#status', (element) => element.textContent)
 async function ends(page, how = 'The run has ended.') {
   await page.waitForFunction((text) => document.getElementById('status').textContent
     .startsWith(text), { timeout: PATIENCE, polling: 50 }, how);
+}
+
+async function pressWithControl(page, key) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press(key);
+  await page.keyboard.up('Control');
 }
 
 async function answer(page, text) {
@@ -103,9 +103,7 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
 
     test('Ctrl+D at the first question ends the answers', async () => {
       const page = await opened();
-      await page.keyboard.down('Control');
-      await page.keyboard.press('d');
-      await page.keyboard.up('Control');
+      await pressWithControl(page, 'd');
       await shows(page, REPORT_END);
       assert.match(await screen(page), /By And Ay Cannot Be Found/);
     });
@@ -137,9 +135,7 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
 
     test('Ctrl+C interrupts the run', async () => {
       const page = await opened();
-      await page.keyboard.down('Control');
-      await page.keyboard.press('c');
-      await page.keyboard.up('Control');
+      await pressWithControl(page, 'c');
       await ends(page, 'The run was interrupted.');
     });
   });
