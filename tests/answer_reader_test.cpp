@@ -7,10 +7,13 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using namespace std::string_literals;
+using Rows = std::vector<std::pair<std::string, std::string>>;
 
 // What a read took, whether it failed, and what it left unread: "42 | rest".
 std::string taken(std::istream& in, const std::string& value) {
@@ -32,64 +35,44 @@ std::string wordRead(const std::string& input) {
     return taken(in, std::string(storage.data(), kept));
 }
 
-TEST(IntegerRead, TakesTheNumberAndLeavesTheRest) {
-    EXPECT_EQ("42 | ", integerRead("42"));
-    EXPECT_EQ("-17 |  x", integerRead(" \t\n\v\f\r-17 x"));
-    EXPECT_EQ("5 | ,", integerRead("+5,"));
-    EXPECT_EQ("12 | ", integerRead("0012"));
-    EXPECT_EQ("0 | x1A", integerRead("0x1A"));
-    EXPECT_EQ("7 | .5", integerRead("7.5"));
-    EXPECT_EQ("1 | ,000", integerRead("1,000"));
-    EXPECT_EQ("12 | \0"s, integerRead("12\0"s));
-    EXPECT_EQ("2147483647 |  ", integerRead("2147483647 "));
-    EXPECT_EQ("-2147483648 | ", integerRead("-2147483648"));
-}
+// Each row: the input, then what the read takes and leaves.
+// clang-format off
+const Rows INTEGERS = {
+    {"42", "42 | "}, {" \t\n\v\f\r-17 x", "-17 |  x"}, {"+5,", "5 | ,"}, {"0012", "12 | "},
+    {"0x1A", "0 | x1A"}, {"7.5", "7 | .5"}, {"1,000", "1 | ,000"}, {"12\0"s, "12 | \0"s},
+    {"2147483647 ", "2147483647 |  "}, {"-2147483648", "-2147483648 | "},
+    // Out of range, or without digits: the read fails.
+    {"2147483648 9", "0 failed |  9"}, {"-2147483649", "0 failed | "},
+    {"99999999999999999999 5", "0 failed |  5"}, {"- 5", "0 failed |  5"}, {"+", "0 failed | "},
+    {"", "0 failed | "}, {" \r\n", "0 failed | "}, {"abc", "0 failed | abc"},
+    {"\xA0" "5", "0 failed | \xA0" "5"}};
 
-TEST(IntegerRead, FailsOutOfRangeOrWithoutDigits) {
-    EXPECT_EQ("0 failed |  9", integerRead("2147483648 9"));
-    EXPECT_EQ("0 failed | ", integerRead("-2147483649"));
-    EXPECT_EQ("0 failed |  5", integerRead("99999999999999999999 5"));
-    EXPECT_EQ("0 failed |  5", integerRead("- 5"));
-    EXPECT_EQ("0 failed | ", integerRead("+"));
-    EXPECT_EQ("0 failed | ", integerRead(""));
-    EXPECT_EQ("0 failed | ", integerRead(" \r\n"));
-    EXPECT_EQ("0 failed | abc", integerRead("abc"));
-    EXPECT_EQ(
-        "0 failed | \xA0"s
-        "5",
-        integerRead("\xA0"s
-                    "5"));  // no-break space
+const Rows WORDS = {
+    {"kN m", "kN |  m"}, {"\r\nkN\r\n", "kN | \r\n"}, {"k-N/m", "k-N/m | "},
+    {"abcdefgh next", "abcde |  next"}, {"a\0b c"s, "a\0b |  c"s},
+    {"\xC3\xA9\xFF", "\xC3\xA9\xFF | "}, {"", " failed | "}, {" \t ", " failed | "},
+    // A long word in UTF-8 loses a character its kept bytes end inside, whatever
+    // follows them; each range of UTF-8 at its edges.
+    {"abcd\xC3\xA9 m", "abcd |  m"}, {"abc\xE2\x82\xAC", "abc | "},
+    {"ab\xE2\x82\xAC", "ab\xE2\x82\xAC | "}, {"ab\xF0\x9F\x98\x80", "ab | "},
+    {"a\xF0\x9F\x98\x80z", "a\xF0\x9F\x98\x80 | "}, {"abc\xE0\xBF\xBF", "abc | "},
+    {"abc\xED\x9F\xBF", "abc | "}, {"abc\xF0\x90\x80\x80", "abc | "},
+    {"abc\xF4\x8F\xBF\xBF", "abc | "}, {"abcd\xC2\x80", "abcd | "},
+    {"abcd\xC3\xA9\xFF", "abcd | "}, {"abcd\xE2\x82", "abcd | "},
+    // Bytes that begin no character are cut between bytes.
+    {"abcd\xC1\xBF", "abcd\xC1 | "}, {"abcd\xF5\x80", "abcd\xF5 | "}};
+// clang-format on
+
+TEST(IntegerRead, TakesTheNumberAndLeavesTheRest) {
+    for (const auto& [input, expected] : INTEGERS) {
+        EXPECT_EQ(expected, integerRead(input)) << testing::PrintToString(input);
+    }
 }
 
 TEST(WordRead, KeepsWhatFitsAndLeavesTheSeparator) {
-    EXPECT_EQ("kN |  m", wordRead("kN m"));
-    EXPECT_EQ("kN | \r\n", wordRead("\r\nkN\r\n"));
-    EXPECT_EQ("k-N/m | ", wordRead("k-N/m"));
-    EXPECT_EQ("abcde |  next", wordRead("abcdefgh next"));
-    EXPECT_EQ("a\0b |  c"s, wordRead("a\0b c"s));
-    EXPECT_EQ("\xC3\xA9\xFF | ", wordRead("\xC3\xA9\xFF"));
-    EXPECT_EQ(" failed | ", wordRead(""));
-    EXPECT_EQ(" failed | ", wordRead(" \t "));
-}
-
-// A long word in UTF-8 loses a character its kept bytes end inside, whatever
-// follows them; each range of UTF-8 at its edges.
-TEST(WordRead, CutsUtf8BetweenCharacters) {
-    EXPECT_EQ("abcd |  m", wordRead("abcd\xC3\xA9 m"));
-    EXPECT_EQ("abc | ", wordRead("abc\xE2\x82\xAC"));
-    EXPECT_EQ("ab\xE2\x82\xAC | ", wordRead("ab\xE2\x82\xAC"));
-    EXPECT_EQ("ab | ", wordRead("ab\xF0\x9F\x98\x80"));
-    EXPECT_EQ("a\xF0\x9F\x98\x80 | ", wordRead("a\xF0\x9F\x98\x80z"));
-    EXPECT_EQ("abc | ", wordRead("abc\xE0\xBF\xBF"));
-    EXPECT_EQ("abc | ", wordRead("abc\xED\x9F\xBF"));
-    EXPECT_EQ("abc | ", wordRead("abc\xF0\x90\x80\x80"));
-    EXPECT_EQ("abc | ", wordRead("abc\xF4\x8F\xBF\xBF"));
-    EXPECT_EQ("abcd | ", wordRead("abcd\xC2\x80"));
-    EXPECT_EQ("abcd | ", wordRead("abcd\xC3\xA9\xFF"));
-    EXPECT_EQ("abcd | ", wordRead("abcd\xE2\x82"));
-    // Bytes that begin no character are cut between bytes.
-    EXPECT_EQ("abcd\xC1 | ", wordRead("abcd\xC1\xBF"));
-    EXPECT_EQ("abcd\xF5 | ", wordRead("abcd\xF5\x80"));
+    for (const auto& [input, expected] : WORDS) {
+        EXPECT_EQ(expected, wordRead(input)) << testing::PrintToString(input);
+    }
 }
 
 TEST(FailedRead, LeavesEveryLaterReadFailedAndTheInputUntouched) {
@@ -103,10 +86,8 @@ TEST(FailedRead, LeavesEveryLaterReadFailedAndTheInputUntouched) {
 
 TEST(FailedRead, AnAnswerEndingTheInputIsKeptAndTheNextReadFails) {
     std::istringstream in("10");
-    EXPECT_EQ(10, beam::readInteger(in));
-    EXPECT_FALSE(in.fail());
-    EXPECT_EQ(0, beam::readInteger(in));
-    EXPECT_TRUE(in.fail());
+    EXPECT_EQ("10 | ", taken(in, std::to_string(beam::readInteger(in))));
+    EXPECT_EQ("0 failed | ", taken(in, std::to_string(beam::readInteger(in))));
 }
 
 // A file's buffer throws when reading the file fails.

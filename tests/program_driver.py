@@ -14,21 +14,23 @@ import termios
 import threading
 import time
 
-import pexpect
 import pexpect.fdpexpect
 
 PATIENCE = 10  # seconds for anything that must happen
 STILL_WAITING = 0.3  # how long a wait must go on to count as waiting
 RUN_TIME_LIMIT = 10  # a run without a terminal that takes longer is a hang
-
 # Dispositions a terminal's shell gives a program it starts, whatever the test
 # runner was given (a background job ignores SIGINT and SIGQUIT).
 DEFAULT_SIGNALS = [signal.SIGHUP, signal.SIGINT, signal.SIGQUIT, signal.SIGTERM,
                    signal.SIGTSTP, signal.SIGTTIN, signal.SIGTTOU]
 
+# How a run ended: returncode as subprocess gives it (-N for signal N), the CPU
+# time the program used, and, without a terminal, what it wrote.
+Finished = collections.namedtuple("Finished", "returncode cpu stdout stderr",
+                                  defaults=(b"", b""))
+
 
 def eventually(condition, patience=PATIENCE):
-    """Whether `condition` comes to hold within `patience` seconds."""
     deadline = time.monotonic() + patience
     while not condition():
         if time.monotonic() > deadline:
@@ -42,46 +44,35 @@ def children_cpu_seconds():
     return usage.ru_utime + usage.ru_stime
 
 
-# How a run ended: returncode as subprocess gives it (-N for signal N), the CPU
-# time the program used, and, without a terminal, what it wrote.
-Finished = collections.namedtuple("Finished", "returncode cpu stdout stderr",
-                                  defaults=(b"", b""))
-
-
 def _slow_pipe(data, delay):
-    """A non-blocking pipe whose writer sends `data` after `delay` seconds, a
-    byte at a time, and then closes it."""
+    """A non-blocking pipe that gets `data` a byte at a time after `delay` s."""
     read_end, write_end = os.pipe()
     os.set_blocking(read_end, False)
 
     def write_slowly():
         time.sleep(delay)
-        for at in range(len(data)):
-            try:
-                os.write(write_end, data[at:at + 1])
-            except OSError:
-                break  # the program went early
-            time.sleep(0.02)
+        with contextlib.suppress(OSError):  # the program may go early
+            for byte in data:
+                os.write(write_end, bytes([byte]))
+                time.sleep(0.02)
         os.close(write_end)
 
     threading.Thread(target=write_slowly, daemon=True).start()
     return read_end
 
 
-def run_without_terminal(command, answers=b"", source="file", output="pipe",
-                         delay=0.0, env=None):
-    """Runs `command` in a new session, so it has no controlling terminal.
-    source: file, closed, directory, write-only, or slow (a non-blocking pipe
-    whose writer waits `delay` seconds); output: pipe, full (/dev/full) or
-    closed-pipe (its reader gone)."""
+def run_without_terminal(command, answers=b"", source="file", output="pipe", delay=0.0,
+                         env=None):
+    """Runs `command` in a session of its own, with no controlling terminal.
+    source: file, closed, directory, write-only or slow; output: pipe, full
+    (/dev/full) or closed-pipe (its reader gone)."""
     with tempfile.TemporaryFile() as answers_file:
         answers_file.write(answers)
         answers_file.seek(0)
-        stdin = {"file": answers_file.fileno(), "closed": None,
+        stdin = {"file": lambda: answers_file.fileno(), "closed": lambda: None,
                  "directory": lambda: os.open("/", os.O_RDONLY),
                  "write-only": lambda: os.open("/dev/null", os.O_WRONLY),
-                 "slow": lambda: _slow_pipe(answers, delay)}[source]
-        stdin = stdin() if callable(stdin) else stdin
+                 "slow": lambda: _slow_pipe(answers, delay)}[source]()
         stdout = subprocess.PIPE
         if output == "full":
             stdout = os.open("/dev/full", os.O_WRONLY)
@@ -106,41 +97,42 @@ def run_without_terminal(command, answers=b"", source="file", output="pipe",
 
 
 class TerminalRun:
-    """The program started on a pseudo-terminal the test owns, which is its
-    controlling terminal. Its answers come from the file `answers`, or are
-    typed (answers=None), or standard input is closed; its standard output goes to output: null, file,
-    pipe, closed, terminal (non-blocking too), read-only-terminal or
-    other-terminal (a second pseudo-terminal). Without `controlling`, the
-    terminal is not its controlling terminal. `copies` of it may be started
-    at once, by a shell. As `job` (foreground or background) it is
-    started the way a job-control shell starts one: in a process group of its
-    own, under a session leader that waits for it and ends as 128 + the signal
-    that ended the program. Standard error goes nowhere, or to the terminal
-    (errors_on_terminal), where wine looks for the console it makes."""
+    """The program on a pseudo-terminal the test owns, its controlling terminal
+    unless `controlling` is false. Its answers come from the file `answers`,
+    are typed (None), or standard input is closed; standard output goes to
+    null, file, pipe, closed, terminal (`nonblocking` too), read-only-terminal
+    or other-terminal. `copies` of it may start at once, from a shell. As a
+    `job` (foreground or background) it runs as a job-control shell starts one,
+    in a process group of its own under a session leader that waits for it and
+    ends as 128 + the signal that ended it. Standard error goes nowhere, or to
+    the terminal (errors_on_terminal), where wine makes its console."""
 
     def __init__(self, command, answers=None, output="terminal", ignored=(), job=None,
                  min_zero=False, file_limit=None, typed_ahead=b"", env=None,
                  errors_on_terminal=False, nonblocking=False, controlling=True, copies=1):
         self.master, self.slave = os.openpty()
-        if typed_ahead:
-            os.write(self.master, typed_ahead)
+        os.write(self.master, typed_ahead)
         if min_zero:
             _return_at_once(self.slave)
         self.mode_before = termios.tcgetattr(self.slave)
         self.output_file = tempfile.TemporaryFile() if output == "file" else None
-        self._output_pipe = None
+        self._opened = []  # descriptors to close once the program has them
         stdout = {"terminal": self.slave, "null": subprocess.DEVNULL, "closed": None,
                   "file": self.output_file}.get(output)
         if output == "pipe":
             self._output_pipe, stdout = os.pipe()
-        self._other_terminal = None
-        if output == "other-terminal":
+        elif output == "other-terminal":
             self._other_terminal, stdout = os.openpty()
-        if output == "read-only-terminal":
+        elif output == "read-only-terminal":
             stdout = os.open(os.ttyname(self.slave), os.O_RDONLY | os.O_NOCTTY)
+        if output in ("pipe", "other-terminal", "read-only-terminal"):
+            self._opened.append(stdout)
         if copies > 1:
             command = ["sh", "-c", " & ".join(['"$0"'] * copies) + "; wait", *command]
-        answers_file = open(answers, "rb") if answers not in (None, "closed") else None
+        stdin = self.slave
+        if answers not in (None, "closed"):
+            stdin = os.open(answers, os.O_RDONLY)
+            self._opened.append(stdin)
         pid_read, pid_write = os.pipe()
         slave = self.slave
 
@@ -156,30 +148,22 @@ class TerminalRun:
             resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
             if file_limit is not None:
                 resource.setrlimit(resource.RLIMIT_FSIZE, (file_limit, file_limit))
-            if output == "closed":
-                os.close(1)
-            if answers == "closed":
-                os.close(0)
+            for fd, closed in ((0, answers == "closed"), (1, output == "closed")):
+                if closed:
+                    os.close(fd)
             if job:
                 _become_job(slave, job == "foreground", pid_write)
 
         self.process = subprocess.Popen(
-            command, stdin=answers_file or self.slave, stdout=stdout,
-            stderr=self.slave if errors_on_terminal else subprocess.DEVNULL, env=env,
-            start_new_session=True,
+            command, stdin=stdin, stdout=stdout, env=env, start_new_session=True,
+            stderr=self.slave if errors_on_terminal else subprocess.DEVNULL,
             preexec_fn=start_in_child)
-        os.close(pid_write)
-        opened_here = output in ("pipe", "read-only-terminal", "other-terminal")
-        for fd in (answers_file, stdout if opened_here else None):
-            if fd is not None:
-                os.close(fd) if isinstance(fd, int) else fd.close()
-        self.pid = self.process.pid
-        if job:
-            self.pid = int(os.read(pid_read, 32) or self.pid)
+        for fd in [pid_write, *self._opened]:
+            os.close(fd)
+        self.pid = int(os.read(pid_read, 32) or self.process.pid) if job else self.process.pid
         os.close(pid_read)
         self.transcript = io.BytesIO()
-        self.screen = pexpect.fdpexpect.fdspawn(self.master, timeout=PATIENCE,
-                                                logfile=None)
+        self.screen = pexpect.fdpexpect.fdspawn(self.master, timeout=PATIENCE)
         self.screen.logfile_read = self.transcript
         self._cpu_before = children_cpu_seconds()
 
@@ -189,7 +173,8 @@ class TerminalRun:
                 with contextlib.suppress(ProcessLookupError):
                     os.kill(pid, signal.SIGKILL)
             self.process.wait()
-        for fd in (self.master, self.slave, self._output_pipe, self._other_terminal):
+        for fd in (self.master, self.slave, getattr(self, "_output_pipe", None),
+                   getattr(self, "_other_terminal", None)):
             with contextlib.suppress(OSError, TypeError):
                 os.close(fd)
         if self.output_file:
@@ -224,11 +209,9 @@ class TerminalRun:
         return self.process.poll() is None
 
     def stopped(self):
-        """True once the program is stopped, as ps reports it."""
-        def state():
-            return subprocess.run(["ps", "-o", "stat=", "-p", str(self.pid)],
-                                  capture_output=True, check=False).stdout
-        return eventually(lambda: b"T" in state())
+        """True once ps reports the program stopped."""
+        return eventually(lambda: b"T" in subprocess.run(
+            ["ps", "-o", "stat=", "-p", str(self.pid)], capture_output=True).stdout)
 
     def shows(self, text):
         """True once `text` is on the screen."""
@@ -239,17 +222,13 @@ class TerminalRun:
             return False
 
     def shown(self):
-        """Everything the terminal has shown: the program's output and the
-        echo of what was typed."""
+        """The whole screen: the program's output and the echo of the keys."""
         if self.master >= 0:
-            try:
+            with contextlib.suppress(pexpect.EOF):
                 self.screen.expect(pexpect.TIMEOUT, timeout=0.1)
-            except pexpect.EOF:
-                pass
         return self.transcript.getvalue()
 
     def last_lines(self, count=8):
-        """The end of what the terminal has shown, for a failure's message."""
         return b"\n".join(self.shown().splitlines()[-count:]).decode(errors="replace")
 
     def left_unread(self):
@@ -264,10 +243,8 @@ class TerminalRun:
         if self.output_file:
             self.output_file.seek(0)
             return self.output_file.read()
-        if self._output_pipe is not None:
-            with os.fdopen(os.dup(self._output_pipe), "rb") as pipe:
-                return pipe.read()
-        return b""
+        with os.fdopen(os.dup(self._output_pipe), "rb") as pipe:
+            return pipe.read()
 
     def finish(self, patience=PATIENCE):
         """How the program ended, or None if it is still running."""

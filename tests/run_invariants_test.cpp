@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/one_pass.hpp"
+#include "beam/report_line.hpp"
 
 namespace {
 
@@ -26,8 +27,8 @@ bool rejects(const std::string& answers, const std::string& sound, const std::st
 }
 
 const std::string EXAMPLE = "10 100 0 0 kN m";
-const std::string DASH_RULE = "---------------------------------------------------------- \n";
-const std::string CLOSING = "Press Any Key To Continue\n";
+const std::string DASH_RULE = std::string(beam::DASH_RULE) + "\n";
+const std::string CLOSING = std::string(app::CLOSING_MESSAGE) + "\n";
 
 TEST(Checker, RejectsAReportBrokenInOnePlace) {
     EXPECT_TRUE(rejects(EXAMPLE, " By = 50\n", " By = 51\n"));

@@ -1,63 +1,26 @@
 """The program at a terminal: each row is a scenario on a pseudo-terminal the
 test owns. What runs (the setup), what is typed or sent (the steps), and what
-the end must show: how the program ended, the whole screen, what was typed
-and never read, standard output, the CPU time used. The terminal's mode must
-always be as it was before the run."""
+the end must show: how the program ended, the whole screen (bytes, or an
+expected file), what was typed and never read, standard output, the CPU time
+used. The terminal's mode must always be as it was before the run."""
 
 import os
-import re
 import signal
+import termios
 import time
 from dataclasses import dataclass, field
 
 import pytest
-import termios
 
-from program_driver import STILL_WAITING, PATIENCE, TerminalRun, eventually
+from program_driver import PATIENCE, STILL_WAITING, TerminalRun, eventually
 
 MESSAGE = b"Press Any Key To Continue\r\n"
 ANSWERS = b"10 100 0 0 kN m\n"
-ONE_A_LINE = [b"10\n", b"100\n", b"0\n", b"0\n", b"kN\n", b"m\n"]
 QUESTION = b"= "  # how every question ends, the program waiting after it
 QUICK = 1.0  # for a run that must not wait at all
-ANSWERS_FILE = "worked_example.in"
 
 
-def on_screen(text):
-    return text.replace(b"\n", b"\r\n")
-
-
-# Whole screens, from the expected files.
-
-def prompts(golden):
-    """The six questions, as a run without answers writes them."""
-    dialogue = golden("empty_input.out")[len(golden("introduction_screen.txt")):]
-    return re.findall(rb".*?= ", dialogue.split(b"Ay + By = ")[0])
-
-
-def report_screen(golden):
-    return on_screen(golden("worked_example.out"))
-
-
-def answered_screen(golden):
-    """A person's whole run: the run as a file of answers gives it, with the
-    echo of each answer after its question."""
-    output = golden("worked_example.out")
-    for prompt, answer in zip(prompts(golden), ONE_A_LINE):
-        output = output.replace(prompt, prompt + answer, 1)
-    return on_screen(output)
-
-
-def questions_screen(golden):
-    """Answers typed on one line with standard output on a file: the questions
-    alone and the closing message."""
-    first, *others = prompts(golden)
-    questions = golden("introduction_screen.txt") + first + ANSWERS + b"".join(others)
-    return on_screen(questions) + MESSAGE
-
-
-# The steps a scenario takes, in order: what the test does, and what it checks
-# on the way.
+# The steps a scenario takes, in order: what the test does, and what it checks.
 
 def expect(what, failure):
     def step(run):
@@ -87,10 +50,6 @@ def not_shown(text):
     return expect(lambda run: text not in run.shown(), f"{text!r} was shown")
 
 
-def hang_up(run):
-    run.hang_up()
-
-
 def typed(keys, gap=0.0):
     def type_keys(run):
         for key in [keys] if gap == 0 else [bytes([byte]) for byte in keys]:
@@ -107,8 +66,16 @@ def sleep(seconds):
     return lambda run: time.sleep(seconds)
 
 
+def hang_up(run):
+    run.hang_up()
+
+
+def brought_to_the_foreground(run):
+    os.kill(run.process.pid, signal.SIGUSR1)  # the session leader plays the shell's fg
+
+
 def with_setup(**setup):
-    return {"answers": ANSWERS_FILE, "output": "null", **setup}
+    return {"answers": "worked_example.in", "output": "null", **setup}
 
 
 @dataclass
@@ -117,7 +84,7 @@ class Scenario:
     steps: list
     setup: dict = field(default_factory=with_setup)
     status: int = 0  # as subprocess gives it: -N for death by signal N
-    screen: object = MESSAGE  # the whole screen, or None when not checked
+    screen: object = MESSAGE  # bytes, an expected file's name, or None when not checked
     left: object = b""  # typed and never read, or None when not checked
     stdout: object = None  # (expected file, how many of its bytes), when checked
     patience: float = PATIENCE  # how soon after the last step it must end
@@ -143,42 +110,33 @@ KEYS = [
     Scenario("key-waited-for-without-cost", [pause, sleep(1.5), typed(b"a")], cpu=0.25),
 ]
 
-TERMINATING_SIGNALS = [signal.SIGHUP, signal.SIGINT, signal.SIGQUIT, signal.SIGTERM,
-                       signal.SIGALRM, signal.SIGUSR1, signal.SIGUSR2, signal.SIGVTALRM,
-                       signal.SIGPROF, signal.SIGXCPU]
-TERMINATING_SIGNALS += [getattr(signal, name) for name in ("SIGPOLL", "SIGPWR", "SIGRTMIN",
-                                                           "SIGRTMAX") if hasattr(signal, name)]
-
-
-def signal_name(number):
-    return signal.Signals(number).name
-
-
+TERMINATING_SIGNALS = [getattr(signal, name) for name in (
+    "SIGHUP", "SIGINT", "SIGQUIT", "SIGTERM", "SIGALRM", "SIGUSR1", "SIGUSR2", "SIGVTALRM",
+    "SIGPROF", "SIGXCPU", "SIGPOLL", "SIGPWR", "SIGRTMIN", "SIGRTMAX") if hasattr(signal, name)]
 SIGNALS = [
-    Scenario(f"signal-{signal_name(number)}", [pause, sent(number)], status=-number, left=None)
-    for number in TERMINATING_SIGNALS
-] + [
-    Scenario(f"ignored-{signal_name(number)}", [pause, sent(number), waiting, typed(b"a")],
-             with_setup(ignored=(number,)))
-    for number in TERMINATING_SIGNALS
-]
+    scenario for number in TERMINATING_SIGNALS for scenario in (
+        Scenario(f"signal-{signal.Signals(number).name}", [pause, sent(number)], status=-number,
+                 left=None),
+        # The message is not shown again: an ignored signal is not a stop.
+        Scenario(f"ignored-{signal.Signals(number).name}",
+                 [pause, sent(number), waiting, typed(b"a")], with_setup(ignored=(number,))))]
 
+STOP, CONT, TERM, HUP = signal.SIGTSTP, signal.SIGCONT, signal.SIGTERM, signal.SIGHUP
 JOBS = [
     # Back from the stop, the screen ends with the message again.
-    Scenario("job-stopped-and-continued",
-             [pause, sent(signal.SIGTSTP), stopped, restored, sent(signal.SIGCONT), pause,
-              typed(b"a")], with_setup(job="foreground", output="terminal"),
-             screen=lambda golden: report_screen(golden) + MESSAGE),
+    Scenario("job-stopped-and-continued", [pause, sent(STOP), stopped, restored, sent(CONT),
+                                           pause, typed(b"a")],
+             with_setup(job="foreground", output="terminal"),
+             screen="stopped_and_continued.screen"),
     # The shell's kill sends SIGCONT after the signal to a stopped job.
-    Scenario("job-stopped-then-term",
-             [pause, sent(signal.SIGTSTP), stopped, sent(signal.SIGTERM), sent(signal.SIGCONT)],
-             with_setup(job="foreground"), status=128 + signal.SIGTERM, left=None),
-    Scenario("background-job-then-term", [stopped, sent(signal.SIGTERM), sent(signal.SIGCONT)],
-             with_setup(job="background"), status=128 + signal.SIGTERM, screen=b""),
-    Scenario("background-job-then-hup", [stopped, sent(signal.SIGHUP), sent(signal.SIGCONT)],
-             with_setup(job="background"), status=128 + signal.SIGHUP, screen=b""),
+    Scenario("job-stopped-then-term", [pause, sent(STOP), stopped, sent(TERM), sent(CONT)],
+             with_setup(job="foreground"), status=128 + TERM, left=None),
+    Scenario("background-job-then-term", [stopped, sent(TERM), sent(CONT)],
+             with_setup(job="background"), status=128 + TERM, screen=b""),
+    Scenario("background-job-then-hup", [stopped, sent(HUP), sent(CONT)],
+             with_setup(job="background"), status=128 + HUP, screen=b""),
     Scenario("background-job-brought-to-the-foreground",
-             [stopped, lambda run: os.kill(run.process.pid, signal.SIGUSR1), pause, typed(b"a")],
+             [stopped, brought_to_the_foreground, pause, typed(b"a")],
              with_setup(job="background")),
     Scenario("background-job-ignoring-sigttou", [],
              with_setup(job="background", ignored=(signal.SIGTTOU,)), screen=b"", patience=QUICK),
@@ -201,7 +159,7 @@ OUTPUTS = [
     Scenario("output-non-blocking-terminal-suspended",
              [sleep(STILL_WAITING), typed(b"\x11"), pause, typed(b"a")],
              with_setup(output="terminal", nonblocking=True, typed_ahead=b"\x13"),
-             screen=report_screen),
+             screen="report.screen"),
     # Copies pausing on one terminal take turns, each key ending one.
     Scenario("two-copies-at-once",
              [shows(MESSAGE), pause, not_shown(MESSAGE * 2), typed(b"a"), shows(MESSAGE), pause,
@@ -211,31 +169,31 @@ OUTPUTS = [
              with_setup(output="file", file_limit=512), stdout=("worked_example.out", 512)),
 ]
 
+IGNORING_HUP = {"ignored": (HUP,)}
 DIALOGUES = [
     Scenario("typed-answers-output-file", [shows(QUESTION), typed(ANSWERS), pause, typed(b"a")],
-             {"output": "file"}, screen=questions_screen, stdout=("typed_ahead.out", None)),
+             {"output": "file"}, screen="questions.screen", stdout=("typed_ahead.out", None)),
     # A person's whole run: each answer typed once its question is on the screen.
     Scenario("answered-at-the-terminal",
-             [step for answer in ONE_A_LINE for step in (shows(QUESTION), typed(answer))]
-             + [pause, typed(b"a")],
-             {}, screen=answered_screen),
+             [step for answer in (b"10\n", b"100\n", b"0\n", b"0\n", b"kN\n", b"m\n")
+              for step in (shows(QUESTION), typed(answer))] + [pause, typed(b"a")],
+             {}, screen="answered.screen"),
     # No controlling terminal: the questions on the terminal the answers come from, no pause.
     Scenario("typed-answers-no-controlling-terminal", [shows(QUESTION), typed(ANSWERS)],
-             {"output": "file", "controlling": False}, screen=questions_screen,
+             {"output": "file", "controlling": False}, screen="questions.screen",
              stdout=("typed_ahead.out", None), patience=QUICK),
     Scenario("terminal-returning-at-once",
              [shows(QUESTION), sleep(STILL_WAITING), not_shown(b"Enter Value 2"),
               typed(b"10 "), sleep(STILL_WAITING), typed(b"100 0 0 kN m\n"),
               shows(b" By = 50 kN"), pause, typed(b"a")], {"min_zero": True}, screen=None),
     Scenario("hang-up-in-the-dialogue-sighup-ignored",
-             [typed(b"10\n100\n"), shows(b"Enter Value 3"), hang_up],
-             {"ignored": (signal.SIGHUP,)}, screen=None, left=None, patience=QUICK),
+             [typed(b"10\n100\n"), shows(b"Enter Value 3"), hang_up], IGNORING_HUP,
+             screen=None, left=None, patience=QUICK),
     # With MIN 0, nothing read after the wait said there was input is the end.
     Scenario("hang-up-in-the-dialogue-min-zero", [shows(QUESTION), hang_up],
-             {"ignored": (signal.SIGHUP,), "min_zero": True}, screen=None, left=None,
-             patience=QUICK),
+             {**IGNORING_HUP, "min_zero": True}, screen=None, left=None, patience=QUICK),
     Scenario("hang-up-at-the-pause-sighup-ignored", [pause, hang_up],
-             with_setup(ignored=(signal.SIGHUP,)), screen=None, left=None, patience=QUICK),
+             with_setup(**IGNORING_HUP), screen=None, left=None, patience=QUICK),
 ]
 
 
@@ -253,7 +211,7 @@ def play(scenario, command, golden, expected_output, env=None):
         assert finished.returncode == scenario.status
         if run.master >= 0:  # a terminal that hung up has no mode to look at
             assert run.mode_restored(), "the terminal's mode is not as it was"
-        screen = scenario.screen(golden) if callable(scenario.screen) else scenario.screen
+        screen = golden(scenario.screen) if isinstance(scenario.screen, str) else scenario.screen
         if screen is not None:
             assert run.shown() == screen
         if scenario.left is not None:
