@@ -7,24 +7,58 @@
 namespace beam {
 namespace {
 
-// How many bytes the UTF-8 character that begins with `lead` takes.
-constexpr std::size_t characterSize(unsigned char lead) {
+// A UTF-8 character by its first byte: how many bytes it takes, and the range
+// its second byte must be in (narrower after E0, ED, F0 and F4, which would
+// otherwise begin overlong forms, surrogates or code points past U+10FFFF).
+// Every later byte is 80 to BF. A byte that begins no character has size 0.
+struct CharacterStart {
+    std::size_t size;
+    int secondFirst;
+    int secondLast;
+};
+
+constexpr CharacterStart characterStart(int lead) {
+    if (lead <= 0x7F) {
+        return {1, 0, 0};
+    }
     if (lead >= 0xC2 && lead <= 0xDF) {
-        return 2;
+        return {2, 0x80, 0xBF};
     }
     if (lead >= 0xE0 && lead <= 0xEF) {
-        return 3;
+        return {3, lead == 0xE0 ? 0xA0 : 0x80, lead == 0xED ? 0x9F : 0xBF};
     }
-    return lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return {4, lead == 0xF0 ? 0x90 : 0x80, lead == 0xF4 ? 0x8F : 0xBF};
+    }
+    return {0, 0, 0};
 }
 
-// The kept bytes of a word cut short, less a character cut off at their end.
+constexpr int byteAt(std::string_view bytes, std::size_t at) {
+    return static_cast<unsigned char>(bytes[at]);
+}
+
+// How many of the kept bytes of a word cut short stay. Bytes that are valid
+// UTF-8 up to one character cut off at their end lose that character; any
+// other bytes (Latin-1, say, or broken UTF-8) are kept as they are.
 std::size_t cutBetweenCharacters(std::string_view kept) {
-    for (std::size_t back = 1; back <= kept.size() && back <= 4; ++back) {
-        const auto byte = static_cast<unsigned char>(kept[kept.size() - back]);
-        if ((byte & 0xC0) != 0x80) {
-            return characterSize(byte) > back ? kept.size() - back : kept.size();
+    std::size_t boundary = 0;
+    while (boundary < kept.size()) {
+        const CharacterStart start = characterStart(byteAt(kept, boundary));
+        if (start.size == 0) {
+            return kept.size();
         }
+        for (std::size_t at = 1; at < start.size; ++at) {
+            if (boundary + at == kept.size()) {
+                return boundary;  // the character is cut off here
+            }
+            const int byte = byteAt(kept, boundary + at);
+            const bool fits = at == 1 ? byte >= start.secondFirst && byte <= start.secondLast
+                                      : byte >= 0x80 && byte <= 0xBF;
+            if (!fits) {
+                return kept.size();
+            }
+        }
+        boundary += start.size;
     }
     return kept.size();
 }

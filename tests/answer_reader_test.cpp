@@ -105,6 +105,37 @@ TEST(FailedRead, ABufferThatThrowsFailsTheReadAndEveryLaterOne) {
     EXPECT_EQ(0U, beam::readWord(in, storage));
 }
 
+// A unit word longer than its room: cut at a character only when the bytes
+// kept are UTF-8 up to the one cut off; Latin-1 and broken UTF-8 keep them all.
+std::string forceUnitRead(const std::string& input) {
+    std::istringstream in(input);
+    return std::string(std::string_view(beam::readUnitWord<beam::FORCE_UNIT_CAPACITY>(in)));
+}
+
+std::string a(std::size_t count) {
+    return std::string(count, 'a');
+}
+
+// clang-format off
+const Rows FORCE_UNITS = {
+    {std::string(25, '\xE9'), std::string(19, '\xE9')},
+    {a(18) + "\xC3\xA9" "bc", a(18)},
+    {a(17) + "\xC3\x28" "xyz", a(17) + "\xC3\x28"},
+    {a(16) + "\xF0\x9D\x84\x9E" "x", a(16)},
+    // An overlong form, a surrogate: not UTF-8, so the lone C3 at the end stays.
+    {a(5) + "\xC0\xAF" + a(11) + "\xC3\xA9" "x", a(5) + "\xC0\xAF" + a(11) + "\xC3"},
+    {a(5) + "\xED\xA0\x80" + a(10) + "\xC3\xA9" "x", a(5) + "\xED\xA0\x80" + a(10) + "\xC3"}};
+// clang-format on
+
+TEST(WordRead, ALongUnitIsCutBetweenCharactersOnlyInUtf8) {
+    for (const auto& [input, expected] : FORCE_UNITS) {
+        EXPECT_EQ(expected, forceUnitRead(input)) << testing::PrintToString(input);
+    }
+    std::istringstream in(std::string(25, '\xE9'));
+    EXPECT_EQ(std::string(11, '\xE9'),
+              std::string_view(beam::readUnitWord<beam::LENGTH_UNIT_CAPACITY>(in)));
+}
+
 TEST(WordRead, AMegabyteWordKeepsItsStartAndLeavesTheNextAnswer) {
     std::istringstream in(std::string(1 << 20, 'u') + " m");
     EXPECT_EQ(std::string(19, 'u'), std::string_view(beam::readUnitWord<19>(in)));
