@@ -67,8 +67,9 @@ TEST(TerminalKeyRule, Characters) {
 // CSI: parameter and intermediate bytes 0x20 to 0x3F, then a final byte; SS3:
 // digits and separators 0x30 to 0x3F, then a final byte.
 TEST(TerminalKeyRule, EscapeSequences) {
-    expectWhole(true, {"\x1b[A", "\x1b[1;5C", "\x1b[15~", "\x1b[3~", "\x1b[\x1f", "\x1b[@",
-                       "\x1b[[A", "\x1bOP", "\x1bOB", "\x1bO1;2P", "\x1bO/", "\x1bO "});
+    expectWhole(true,
+                {"\x1b[A", "\x1b[1;5C", "\x1b[15~", "\x1b[3~", "\x1b[\x1f", "\x1b[@", "\x1b[[A",
+                 "\x1bOP", "\x1bOB", "\x1bO1;2P", "\x1bO?P", "\x1bO/", "\x1bO ", "\x1bO@"});
     expectWhole(false, {"\x1b", "\x1b[", "\x1b[1;5", "\x1b[ ", "\x1b[?", "\x1b[[", "\x1bO",
                         "\x1bO1;2", "\x1bO0", "\x1bO?"});
     // Cut off after 33 bytes past ESC [ or ESC O.

@@ -213,10 +213,10 @@ class TerminalRun:
         return eventually(lambda: b"T" in subprocess.run(
             ["ps", "-o", "stat=", "-p", str(self.pid)], capture_output=True).stdout)
 
-    def shows(self, text):
+    def shows(self, text, patience=PATIENCE):
         """True once `text` is on the screen."""
         try:
-            self.screen.expect_exact(text)
+            self.screen.expect_exact(text, timeout=patience)
             return True
         except (pexpect.TIMEOUT, pexpect.EOF):
             return False

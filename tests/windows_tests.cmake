@@ -8,9 +8,13 @@ set(WINE_ENVIRONMENT
     WINEDLLOVERRIDES=mscoree,mshtml=)
 
 # The server and wine's services outlive the test that starts them: they must
-# not hold its output open, or CTest would wait for them.
+# not hold its output open, or CTest would wait for them. A new prefix is set
+# up by a wine of its own, waited for to its end: its setup goes on after
+# wineboot returns, and a console started meanwhile stalls for ten seconds.
+# The persistent server then starts in the prefix's folder.
 add_test(NAME wine_server_start
-         COMMAND sh -c "(wineserver -p; wine wineboot -i) </dev/null >/dev/null 2>&1")
+         COMMAND sh -c "{ test -d \"$WINEPREFIX\" || { wine wineboot -i; wineserver -w; }
+                         wineserver -p; wine wineboot -i; } </dev/null >/dev/null 2>&1")
 add_test(NAME wine_server_stop COMMAND wineserver -k)
 set_tests_properties(wine_server_start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine)
