@@ -1,51 +1,71 @@
-// Benchmark of the browser edition's page, built by `cmake --workflow --preset web`:
+// Benchmark of the browser edition, built by `cmake --workflow --preset web`:
 //
 //   node bench/page.mjs [LOADS]
 //
-// Prints the site's transfer size (every file the page loads, each gzip -9)
-// and the median time from navigation to the first question on the screen
-// in headless Chromium, against a floor page that writes the same screen
-// into the same xterm.js from a string, without WebAssembly, measured in the
-// same run. Fails when the site is over 220 KB or the first question takes
-// more than 1.25 times the floor page's time.
-import { copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+// Prints the transfer size of the files the page loads (each gzip -9) and
+// the single-file edition's, and the median time from navigation to the
+// first question on the screen in headless Chromium: in a 1280-pixel window
+// and on a 412-pixel phone with touch, served, and the single file opened
+// from disk. Each is measured against a floor page that writes the same
+// screen into the same xterm.js from a string, without WebAssembly, in the
+// same way and the same run. Fails when the page loads more than 220 KB or
+// the single file is over 250 KB, or when any first question takes more
+// than 1.25 times its floor's time twice running.
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import puppeteer from '../web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
+import { buildSync } from '../web/node_modules/esbuild/lib/main.js';
+import puppeteer, { KnownDevices } from '../web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
 import { serve } from '../web/tests/serve.mjs';
 
 const LOADS = Number(process.argv[2] ?? 15);
 const MAX_TRANSFER_KB = 220;
+const MAX_SINGLE_FILE_KB = 250;
 const MAX_SLOWDOWN = 1.25;
 const root = new URL('..', import.meta.url).pathname;
 const site = join(root, 'build/web/site');
+const gzipped = (file) => gzipSync(readFileSync(file), { level: 9 }).length;
 
-const transfer = readdirSync(site)
-  .reduce((sum, file) => sum + gzipSync(readFileSync(join(site, file)), { level: 9 }).length, 0);
-
-// The floor: the screen and the first question, from a string.
+// The floor: the screen and the first question, from a string; served, and
+// as one file to open from disk.
 const golden = readFileSync(join(root, 'tests/golden/empty_input.out'), 'latin1');
 const firstQuestion = golden.slice(0, golden.indexOf('= ') + 2);
 const floor = mkdtempSync(join(tmpdir(), 'floor-'));
 for (const file of ['xterm.mjs', 'xterm.css']) copyFileSync(join(site, file), join(floor, file));
-writeFileSync(join(floor, 'screen.mjs'), `export default ${JSON.stringify(firstQuestion)};\n`);
 writeFileSync(join(floor, 'floor.mjs'), `import { Terminal } from './xterm.mjs';
-import screen from './screen.mjs';
 const terminal = new Terminal({ cols: 120, rows: 40, convertEol: true, fontSize: 15 });
 terminal.open(document.getElementById('terminal'));
 window.beamTerminal = terminal;
-terminal.write(screen);
+terminal.write(${JSON.stringify(firstQuestion)});
 `);
-writeFileSync(join(floor, 'index.html'), `<!DOCTYPE html><html><head><meta charset="utf-8">
-<link rel="stylesheet" href="xterm.css"><script type="module" src="floor.mjs"></script>
+const floorPage = (head) => `<!DOCTYPE html><html><head><meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">${head}
 </head><body><div id="terminal"></div></body></html>
-`);
+`;
+writeFileSync(join(floor, 'index.html'), floorPage(
+  '<link rel="stylesheet" href="xterm.css"><script type="module" src="floor.mjs"></script>'));
+const [floorScript] = buildSync({ entryPoints: [join(floor, 'floor.mjs')], bundle: true,
+  format: 'esm', minify: true, write: false }).outputFiles;
+writeFileSync(join(floor, 'floor.html'), floorPage(
+  `<style>${readFileSync(join(floor, 'xterm.css'), 'utf8')}</style>` +
+  `<script type="module">${floorScript.text}</script>`));
 
-// Milliseconds from navigation to the first question on the screen.
-async function firstQuestionTime(browser, url) {
+const PROFILES = {
+  window: { viewport: { width: 1280, height: 800 } }, // an ordinary window
+  phone: KnownDevices['Nexus 5X'], // 412 pixels wide, with touch
+};
+
+// Milliseconds from navigation to the first question on the screen, and the
+// files the page loaded.
+async function firstQuestionTime(browser, url, profile) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 1280, height: 800 }); // an ordinary window
+  await page.setBypassServiceWorker(true); // each load as a first visit's
+  if (profile.userAgent) await page.emulate(profile);
+  else await page.setViewport(profile.viewport);
+  const loaded = [];
+  page.on('response', (response) => loaded.push(new URL(response.url()).pathname));
   await page.goto(url, { waitUntil: 'domcontentloaded' });
   const elapsed = await page.waitForFunction(() => {
     const buffer = window.beamTerminal?.buffer.active;
@@ -57,31 +77,62 @@ async function firstQuestionTime(browser, url) {
     return false;
   }, { polling: 'raf', timeout: 30000 }).then((handle) => handle.jsonValue());
   await page.close();
-  return elapsed;
+  return { elapsed, loaded };
 }
 
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 const servers = [await serve(site), await serve(floor)];
+const WAYS = {
+  'served, window': [servers[0].url, servers[1].url, PROFILES.window],
+  'served, phone': [servers[0].url, servers[1].url, PROFILES.phone],
+  'from disk, window': [pathToFileURL(join(site, 'beam-reactions.html')).href,
+    pathToFileURL(join(floor, 'floor.html')).href, PROFILES.window],
+};
 const browser = await puppeteer.launch({
   browser: 'chrome', executablePath: '/usr/bin/chromium', args: ['--no-sandbox'], headless: true,
 });
-const times = { page: [], floor: [] };
-for (let load = 0; load < LOADS; load += 1) { // alternating, so that both see the same load
-  times.page.push(await firstQuestionTime(browser, servers[0].url));
-  times.floor.push(await firstQuestionTime(browser, servers[1].url));
+// The medians of LOADS first questions each way, the page's and the floor's
+// alternating so that both meet the machine as it is.
+let pageFiles = [];
+async function timed(way, [pageUrl, floorUrl, profile]) {
+  const page = [];
+  const floorTimes = [];
+  for (let load = 0; load < LOADS; load += 1) {
+    const measured = await firstQuestionTime(browser, pageUrl, profile);
+    page.push(measured.elapsed);
+    floorTimes.push((await firstQuestionTime(browser, floorUrl, profile)).elapsed);
+    if (way === 'served, window') pageFiles = measured.loaded;
+  }
+  const [pageMs, floorMs] = [median(page), median(floorTimes)];
+  return { pageMs, floorMs, missed: pageMs > floorMs * MAX_SLOWDOWN };
+}
+// A shared machine can slow one side of a whole measurement: a time over its
+// target is measured again, and fails only when it is over again.
+const times = {};
+for (const [way, urls] of Object.entries(WAYS)) {
+  times[way] = [await timed(way, urls)];
+  if (times[way][0].missed) times[way].push(await timed(way, urls));
 }
 await browser.close();
-servers.forEach((server) => server.close());
+await Promise.all(servers.map((server) => server.close()));
 rmSync(floor, { recursive: true });
 
-const pageMs = median(times.page);
-const floorMs = median(times.floor);
-console.log(`${'loads'.padEnd(36)}${LOADS}`);
-console.log(`${'site transfer size (gzip -9)'.padEnd(36)}${(transfer / 1000).toFixed(1)} KB (at most ${MAX_TRANSFER_KB})`);
-console.log(`${'first question, page (median)'.padEnd(36)}${pageMs.toFixed(0)} ms`);
-console.log(`${'first question, floor page (median)'.padEnd(36)}${floorMs.toFixed(0)} ms (page at most ${MAX_SLOWDOWN} times)`);
-let failed = false;
-if (transfer > MAX_TRANSFER_KB * 1000) { console.log('the site is too large'); failed = true; }
-if (pageMs > floorMs * MAX_SLOWDOWN) { console.log('the first question is too slow'); failed = true; }
+const transfer = [...new Set(pageFiles)]
+  .map((path) => (path === '/' ? 'index.html' : basename(path)))
+  .reduce((sum, file) => sum + gzipped(join(site, file)), 0);
+const singleFile = gzipped(join(site, 'beam-reactions.html'));
+const line = (what, value) => console.log(`${what.padEnd(44)}${value}`);
+line('loads', LOADS);
+line('files the page loads (gzip -9)', `${(transfer / 1000).toFixed(1)} KB (at most ${MAX_TRANSFER_KB})`);
+line('single-file edition (gzip -9)', `${(singleFile / 1000).toFixed(1)} KB (at most ${MAX_SINGLE_FILE_KB})`);
+let failed = transfer > MAX_TRANSFER_KB * 1000 || singleFile > MAX_SINGLE_FILE_KB * 1000;
+const timing = ({ pageMs, floorMs }) => `${pageMs.toFixed(0)} ms, floor page ${floorMs.toFixed(0)} ms ` +
+  `(${(pageMs / floorMs).toFixed(2)} times, at most ${MAX_SLOWDOWN})`;
+for (const [way, [first, again]] of Object.entries(times)) {
+  line(`first question, ${way} (median)`, timing(first));
+  if (again) line('  over its target: measured again', timing(again));
+  failed ||= (again ?? first).missed;
+}
+if (failed) console.log('a target is missed');
 process.exitCode = failed ? 1 : 0;

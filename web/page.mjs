@@ -5,6 +5,9 @@ import { Interrupted, TerminalHost } from './terminal_host.mjs';
 
 const COLUMNS = 120; // the longest line the program writes is 117 characters
 const ROWS = 40;
+const TOUCH_ROWS = 24; // the question stays in sight above the answer line and a phone's keyboard
+const FONT_SIZE = 15;
+const SMALLEST_FONT_SIZE = 12; // below it a phone's text is hard to read: it scrolls instead
 
 // Fetched and compiled while the terminal is made.
 const programLoading = loadProgram();
@@ -14,15 +17,85 @@ const newRunButton = document.getElementById('new-run');
 const screenReader = document.getElementById('screen-reader');
 const container = document.getElementById('terminal');
 
-const terminal = new Terminal({ cols: COLUMNS, rows: ROWS, convertEol: true, fontSize: 15 });
+const answerBox = document.getElementById('answer-box');
+const touch = matchMedia('(pointer: coarse)').matches;
+
+// A smaller font where all 120 columns would not fit the page's width, down
+// to the smallest that reads well; narrower still, the terminal scrolls
+// sideways in its frame. Estimated before the terminal is drawn (a monospace
+// character is about 0.6 of the font size wide), so that it is drawn once,
+// then made right if need be.
+const room = () => container.clientWidth - 8;
+const fitting = (size, width) => Math.max(SMALLEST_FONT_SIZE,
+  Math.min(FONT_SIZE, Math.floor((size * room()) / width)));
+const terminal = new Terminal({
+  cols: COLUMNS, rows: touch ? TOUCH_ROWS : ROWS, convertEol: true,
+  fontSize: fitting(FONT_SIZE, COLUMNS * 0.6 * FONT_SIZE),
+});
 terminal.open(container);
-// A smaller font where all 120 columns would not fit the page's width.
-const width = container.querySelector('.xterm-screen').offsetWidth;
-const room = container.clientWidth - 8;
-if (width > room) {
-  terminal.options.fontSize = Math.max(6, Math.floor((terminal.options.fontSize * room) / width));
+const screenElement = container.querySelector('.xterm-screen');
+function fitFont() {
+  const { fontSize } = terminal.options;
+  const size = fitting(fontSize, screenElement.offsetWidth);
+  if (size !== fontSize) terminal.options.fontSize = size;
 }
+fitFont();
+window.addEventListener('resize', fitFont);
 window.beamTerminal = terminal; // for the tests, which read the screen
+
+// On a touch device the answers are typed in a line of their own, loaded
+// once the first question is on the screen; a tap on the terminal goes
+// there, or ends the closing pause.
+let answerLine = null;
+async function showAnswerLine(shown) {
+  if (shown && !answerLine) {
+    const { AnswerLine } = await import('./answer_line.mjs');
+    answerLine ??= new AnswerLine(document.getElementById('answer-line'), () => host, () => start());
+    answerLine.asked(host?.output ?? '');
+  }
+  answerLine?.show(shown);
+  if (shown) answerLine.focus();
+}
+answerBox.checked = touch;
+answerBox.addEventListener('change', () => showAnswerLine(answerBox.checked));
+container.addEventListener('pointerup', (event) => {
+  if (event.pointerType === 'mouse') return;
+  if (host?.waitingForKey) host.take(' ');
+  else if (answerLine?.shown) answerLine.focus();
+});
+terminal.textarea.addEventListener('focus', () => {
+  if (touch && answerLine?.shown) answerLine.focus();
+});
+
+// Where the answers are typed, and the closing key pressed.
+function giveKeyboardBack() {
+  if (answerLine?.shown) answerLine.focus();
+  else terminal.focus();
+}
+
+// Once the first question is on the screen and the page is idle: the answer
+// line on a touch device, and the site kept for use offline.
+let started = false;
+function firstQuestionShown() {
+  if (started) return;
+  started = true;
+  const whenIdle = window.requestIdleCallback ?? ((work) => setTimeout(work, 100));
+  const drawn = terminal.onRender(() => {
+    drawn.dispose();
+    whenIdle(() => {
+      if (touch) showAnswerLine(true);
+      import('./offline.mjs').then(({ keepForOffline }) => keepForOffline(say));
+    });
+  });
+}
+
+// The solution, drawn at the pause: loaded the first time it is needed.
+let solution = null;
+async function showSolution(run) {
+  const { Solution } = await import('./solution.mjs');
+  solution ??= new Solution(document.getElementById('solution'), say, giveKeyboardBack);
+  solution.show(run.output, run.transcript);
+}
 
 screenReader.addEventListener('change', () => {
   terminal.options.screenReaderMode = screenReader.checked;
@@ -43,6 +116,9 @@ async function loadProgram() {
   if (typeof WebAssembly !== 'object') {
     throw new Error('this browser does not run WebAssembly');
   }
+  // The single-file edition carries the program in the page itself.
+  const carried = document.getElementById('program-bytes');
+  if (carried) return WebAssembly.compile(fromBase64(carried.textContent));
   const fetchProgram = () => fetch('beam-reactions.wasm', { credentials: 'same-origin' });
   try {
     return await WebAssembly.compileStreaming(fetchProgram()); // compiled as it arrives
@@ -54,14 +130,30 @@ async function loadProgram() {
   }
 }
 
+function fromBase64(text) {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let at = 0; at < binary.length; at += 1) bytes[at] = binary.charCodeAt(at);
+  return bytes;
+}
+
 let program = null;
 async function start() {
   if (host) return;
-  terminal.reset();
+  if (started) terminal.reset(); // a new run on a clear screen
   newRunButton.hidden = true;
+  solution?.hide();
   host = new TerminalHost(terminal);
+  let waited = false;
+  host.onWait = (kind) => {
+    if (!waited) giveKeyboardBack(); // once the first question is on its way to the screen
+    waited = true;
+    firstQuestionShown();
+    if (kind === 'read') answerLine?.asked(host.output);
+    else showSolution(host); // the report is written: the pause
+  };
   say('The calculator is running: answer its questions in the terminal.');
-  terminal.focus();
   let ending = 'The run has ended.';
   try {
     await runProgram(program, host);

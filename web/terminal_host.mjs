@@ -1,6 +1,7 @@
 // The program's host in the page: its standard input is what is typed at an
 // xterm.js terminal, in a terminal's line mode, and its closing key is the
-// next key pressed there, raw and unechoed.
+// next key pressed there, raw and unechoed. It keeps the transcript: the
+// screen's text as a terminal shows the run, each answer where it was sent.
 
 const encoder = new TextEncoder();
 
@@ -17,6 +18,14 @@ export class TerminalHost {
     this.lines = []; // lines sent with Enter and not yet read
     this.ended = false; // Ctrl+D on an empty line: the end of the input
     this.reader = null; // the read or the key wait that is waiting
+    this.output = ''; // what the program wrote
+    this.transcript = ''; // that, and each line as it was sent
+    this.decoder = new TextDecoder();
+    this.onWait = () => {}; // told 'read' or 'key' when the program waits
+  }
+
+  get waitingForKey() {
+    return this.reader?.kind === 'key';
   }
 
   // Standard input: a line once Enter sends it; null after Ctrl+D.
@@ -28,6 +37,9 @@ export class TerminalHost {
 
   write(bytes) {
     this.terminal.write(bytes);
+    const text = this.decoder.decode(bytes, { stream: true });
+    this.output += text;
+    this.transcript += text;
   }
 
   // The closing pause: a key typed ahead ends it at once.
@@ -41,9 +53,11 @@ export class TerminalHost {
   }
 
   waitForInput(kind) {
-    return new Promise((resolve, reject) => {
+    const waiting = new Promise((resolve, reject) => {
       this.reader = { kind, resolve, reject };
     });
+    this.onWait(kind);
+    return waiting;
   }
 
   // What xterm.js says was typed or pasted, a key's bytes at a time.
@@ -60,7 +74,7 @@ export class TerminalHost {
   takeKey(key) {
     if (key === '\r' || key === '\n') {
       this.terminal.write('\r\n');
-      this.send(this.line.join('') + '\n');
+      this.send(`${this.line.join('')}\n`);
     } else if (key === '\x7f' || key === '\b') {
       if (this.line.pop() !== undefined) this.terminal.write('\b \b');
     } else if (key === '\x15') { // Ctrl+U
@@ -80,6 +94,7 @@ export class TerminalHost {
   }
 
   send(text) {
+    this.transcript += text;
     this.line = [];
     if (text !== '') this.lines.push(encoder.encode(text));
     if (this.reader?.kind === 'read') this.answer(this.lines.shift() ?? null);

@@ -1,42 +1,11 @@
 // The page in headless Chromium and Firefox, typed at as a person would; each
 // scenario checks the screen xterm.js shows and the status line beside it.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
-import puppeteer from 'puppeteer-core';
-import { serve } from './serve.mjs';
-
-const BROWSERS = {
-  chromium: { browser: 'chrome', executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] },
-  firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' },
-};
-const PATIENCE = 20000; // Firefox takes seconds to start here
-const REPORT_END = 'Press Any Key To Continue';
-
-// The whole screen, its lines' trailing spaces dropped; run in the page.
-function screenText() {
-  const buffer = window.beamTerminal?.buffer.active;
-  return !buffer ? '' : Array.from({ length: buffer.length },
-    (_, row) => buffer.getLine(row).translateToString(true)).join('\n').trimEnd();
-}
-
-const screen = (page) => page.evaluate(screenText);
-
-async function shows(page, text) {
-  try {
-    await page.waitForFunction(`(${screenText})().includes(${JSON.stringify(text)})`,
-      { timeout: PATIENCE, polling: 50 });
-  } catch {
-    assert.fail(`${JSON.stringify(text)} never shown; the screen ended with:\n` +
-      (await screen(page)).split('\n').slice(-8).join('\n'));
-  }
-}
-
-const status = (page) => page.$eval('#status', (element) => element.textContent);
-
-async function ends(page, how = 'The run has ended.') {
-  await page.waitForFunction((text) => document.getElementById('status').textContent
-    .startsWith(text), { timeout: PATIENCE, polling: 50 }, how);
-}
+import { describe, test } from 'node:test';
+import {
+  BROWSERS, ONE_A_LINE, REPORT_END, answered, browserAndSite, ends, lineBreak, screen, shows,
+  status,
+} from './screen.mjs';
 
 async function pressWithControl(page, key) {
   await page.keyboard.down('Control');
@@ -44,27 +13,13 @@ async function pressWithControl(page, key) {
   await page.keyboard.up('Control');
 }
 
-async function answer(page, text) {
-  await page.keyboard.type(text);
-  await page.keyboard.press('Enter');
-}
-
 for (const [name, launch] of Object.entries(BROWSERS)) {
   describe(name, () => {
-    let browser;
-    let site;
-    before(async () => {
-      site = await serve(process.env.BEAM_SITE);
-      browser = await puppeteer.launch({ headless: true, protocolTimeout: 60000, ...launch });
-    });
-    after(async () => {
-      await browser?.close();
-      site?.close();
-    });
+    const held = browserAndSite(launch);
 
     async function opened() {
-      const page = await browser.newPage();
-      await page.goto(site.url);
+      const page = await held.browser.newPage();
+      await page.goto(held.site.url);
       await shows(page, 'Enter Value 1');
       return page;
     }
@@ -72,33 +27,21 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
     test('answers one a line, then a key', async () => {
       const page = await opened();
       for (const [value, next] of [['10', 'Enter Value 2'], ['100', 'Enter Value 3'],
-        ['0', 'Enter Value 4'], ['0', 'Vertically Downward'], ['kN', 'For The Length']]) {
-        await answer(page, value);
+        ['0', 'Enter Value 4'], ['4', 'Vertically Downward'], ['kN', 'For The Length'],
+        ['m', REPORT_END]]) {
+        await page.keyboard.type(`${value}\n`);
         await shows(page, next);
       }
-      await answer(page, 'm');
-      await shows(page, REPORT_END);
-      assert.match(await screen(page), /Above = 10\n.*Above = 100\n[\s\S]* Ay = 50 kN\n By = 50 kN/);
+      assert.match(await screen(page), ONE_A_LINE);
       assert.match(await status(page), /running/);
       await page.keyboard.press('a');
       await ends(page);
     });
 
-    test('answers typed ahead on one line', async () => {
+    test('answers typed ahead on one line; Backspace erases a whole character', async () => {
       const page = await opened();
-      await answer(page, '10 100 5 2 kN m');
-      await shows(page, REPORT_END);
-      assert.match(await screen(page), /Above = 10 100 5 2 kN m\nEnter Value 2/);
-      assert.match(await screen(page), / Ax - Bx = 3 kN/);
-    });
-
-    test('Backspace erases a whole character', async () => {
-      const page = await opened();
-      await page.keyboard.type('10 100 0 0 kNé');
-      await page.keyboard.press('Backspace');
-      await answer(page, ' m');
-      await shows(page, REPORT_END);
-      assert.match(await screen(page), / By = 50 kN\n/);
+      await answered(page, '10 100 5 2 kNé\b m');
+      assert.match(await screen(page), /Above = 10 100 5 2 kN m\nEnter Value 2[\s\S]* Ax - Bx = 3 kN\n/);
     });
 
     test('Ctrl+D at the first question ends the answers', async () => {
@@ -108,29 +51,34 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       assert.match(await screen(page), /By And Ay Cannot Be Found/);
     });
 
-    test('at the pause a modifier alone waits, an arrow ends it', async () => {
+    test('at the pause a modifier alone waits, an arrow ends it; then a new run', async () => {
       const page = await opened();
-      await answer(page, '10 100 0 0 kN m');
-      await shows(page, REPORT_END);
-      for (const modifier of ['Shift', 'Control', 'Alt']) {
-        await page.keyboard.press(modifier);
-      }
+      await answered(page);
+      for (const modifier of ['Shift', 'Control', 'Alt']) await page.keyboard.press(modifier);
       await new Promise((resolve) => { setTimeout(resolve, 300); });
       assert.match(await status(page), /running/);
       await page.keyboard.press('ArrowUp');
       await ends(page);
-    });
-
-    test('a second run on a clear screen', async () => {
-      const page = await opened();
-      await answer(page, '10 100 0 0 kN m');
-      await shows(page, REPORT_END);
-      await page.keyboard.press('q');
-      await ends(page);
-      await page.keyboard.press('Enter');
+      await page.keyboard.press('Enter'); // on a clear screen
       await shows(page, 'Enter Value 1');
       assert.doesNotMatch(await screen(page), /Ay = /);
       assert.match(await status(page), /running/);
+    });
+
+    // The answer line as a phone's browser feeds it: typed keys, the end of
+    // a composition, then a line break in place of Enter.
+    test('answers in the answer line', async () => {
+      const page = await opened();
+      await page.click('#answer-box');
+      await page.waitForSelector('#answer', { visible: true }); // loaded once asked for
+      for (const value of ['10', '100', '0', '4', 'kN', 'm']) {
+        await page.type('#answer', value);
+        await page.$eval('#answer', (field) => field.dispatchEvent(
+          new CompositionEvent('compositionend', { data: field.value })));
+        await lineBreak(page);
+      }
+      await shows(page, REPORT_END);
+      assert.match(await screen(page), ONE_A_LINE);
     });
 
     test('Ctrl+C interrupts the run', async () => {

@@ -1,8 +1,10 @@
 // Serves a folder over HTTP on the loopback, on a port of its own, as any
-// static host would.
+// static host would; with `compress`, gzip to browsers that take it, as hosts
+// do. The folder served can be changed, as a host deploys a new build.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
+import { gzipSync } from 'node:zlib';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8',
@@ -10,20 +12,33 @@ const TYPES = {
   '.js': 'text/javascript',
   '.css': 'text/css',
   '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
 };
 
-export async function serve(folder) {
+export async function serve(folder, { compress = false } = {}) {
+  const site = { folder };
   const server = createServer(async (request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
-    const file = join(folder, normalize(path === '/' ? '/index.html' : path));
+    const file = join(site.folder, normalize(path === '/' ? '/index.html' : path));
     try {
-      const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
+      let body = await readFile(file);
+      const headers = { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' };
+      if (compress && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+        body = gzipSync(body);
+        headers['Content-Encoding'] = 'gzip';
+      }
+      response.writeHead(200, headers);
       response.end(body);
     } catch {
       response.writeHead(404).end();
     }
   });
   await new Promise((resolve) => { server.listen(0, '127.0.0.1', resolve); });
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  site.url = `http://127.0.0.1:${server.address().port}/`;
+  site.close = () => new Promise((resolve) => {
+    server.close(resolve);
+    server.closeAllConnections();
+  });
+  return site;
 }

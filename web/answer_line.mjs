@@ -1,0 +1,115 @@
+// The answer line: a native text field under the terminal for touch devices.
+// A phone's keyboard composes and predicts words, which xterm.js's hidden
+// text area loses on Enter; a native field holds each answer as it is shown,
+// and Enter or Send hands it over whole, once.
+
+const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock', 'NumLock',
+  'ScrollLock', 'Fn', 'Unidentified', 'Process']);
+
+// iOS offers no number keyboard with a minus sign: its full keyboard there.
+// Elsewhere the number pad, which Android's keyboards give a minus.
+const IOS = /iPhone|iPad|iPod/.test(navigator.userAgent) ||
+  (/Macintosh/.test(navigator.userAgent) && navigator.maxTouchPoints > 1);
+const NUMBER_KEYBOARD = IOS ? 'text' : 'numeric';
+
+export class AnswerLine {
+  // `host()` is the run's terminal host, or null between runs; `idle()` is
+  // called for Enter between runs.
+  constructor(form, host, idle) {
+    this.form = form;
+    this.field = form.querySelector('input');
+    this.host = host;
+    this.idle = idle;
+    this.sent = false; // the last thing that happened was a send
+    this.field.addEventListener('keydown', (event) => this.keyDown(event));
+    this.field.addEventListener('beforeinput', (event) => this.beforeInput(event));
+    this.field.addEventListener('input', () => { this.sent = false; });
+    this.field.addEventListener('pointerup', () => this.endPause());
+    form.addEventListener('submit', (event) => {
+      event.preventDefault();
+      this.lineBreak();
+    });
+    form.querySelector('.end-input').addEventListener('click', () => this.control('\x04'));
+    form.querySelector('.stop').addEventListener('click', () => this.control('\x03'));
+  }
+
+  get shown() {
+    return !this.form.hidden;
+  }
+
+  show(shown) {
+    this.form.hidden = !shown;
+  }
+
+  focus() {
+    this.field.focus();
+  }
+
+  // The program asks its next question, the last in `output`: digits and a
+  // minus sign for the numbers, the full keyboard for the units.
+  asked(output) {
+    const question = output.slice(output.lastIndexOf('Enter '));
+    this.field.inputMode = question.startsWith('Enter The Unit') ? 'text' : NUMBER_KEYBOARD;
+  }
+
+  keyDown(event) {
+    if (this.host()?.waitingForKey) {
+      if (!MODIFIERS.has(event.key) || event.key === 'Enter') {
+        event.preventDefault();
+        this.endPause();
+      }
+      return;
+    }
+    if (event.key === 'Enter' || event.keyCode === 13) {
+      event.preventDefault();
+      this.lineBreak();
+    } else {
+      this.sent = false;
+    }
+  }
+
+  // iOS ends a line during a prediction with Enter, then a line break, for
+  // one press: the second belongs to the first.
+  beforeInput(event) {
+    if (this.host()?.waitingForKey) {
+      event.preventDefault();
+      this.endPause();
+    } else if (event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph') {
+      event.preventDefault();
+      this.lineBreak();
+    }
+  }
+
+  lineBreak() {
+    if (this.sent) return;
+    if (!this.host()) {
+      this.idle();
+      return;
+    }
+    this.sent = true;
+    this.hand(`${this.field.value}\r`);
+  }
+
+  // What the field shows, as if typed at the terminal: echoed and sent.
+  // Emptying the field also ends a word the keyboard is still composing, so
+  // that nothing of it comes back into the next answer.
+  hand(keys) {
+    this.host()?.take(keys);
+    this.field.value = '';
+  }
+
+  // Ctrl+D and Ctrl+C, for keyboards without them: the line as it is, then
+  // the key.
+  control(key) {
+    if (this.host()?.waitingForKey) {
+      this.endPause();
+      return;
+    }
+    this.hand(this.field.value + key);
+    this.focus();
+  }
+
+  endPause() {
+    if (this.host()?.waitingForKey) this.host().take(' ');
+  }
+}

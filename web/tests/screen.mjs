@@ -1,0 +1,67 @@
+// What the page tests share: the browsers they run, the site they serve,
+// and the screen xterm.js shows, read in the page.
+import assert from 'node:assert/strict';
+import { after, before } from 'node:test';
+import puppeteer from 'puppeteer-core';
+import { serve } from './serve.mjs';
+
+export const BROWSERS = {
+  chromium: { browser: 'chrome', executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] },
+  firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' },
+};
+// A browser and the site, opened before a group's tests and closed after them.
+export function browserAndSite(launch) {
+  const held = {};
+  before(async () => {
+    held.site = await serve(process.env.BEAM_SITE);
+    held.browser = await puppeteer.launch({ headless: true, protocolTimeout: 60000, ...launch });
+  });
+  after(async () => {
+    await held.browser?.close();
+    await held.site?.close();
+  });
+  return held;
+}
+
+export const PATIENCE = 20000; // Firefox takes seconds to start here
+export const REPORT_END = 'Press Any Key To Continue';
+
+// The whole screen, its lines' trailing spaces dropped; run in the page.
+export function screenText() {
+  const buffer = window.beamTerminal?.buffer.active;
+  return !buffer ? '' : Array.from({ length: buffer.length },
+    (_, row) => buffer.getLine(row).translateToString(true)).join('\n').trimEnd();
+}
+
+export const screen = (page) => page.evaluate(screenText);
+
+export async function shows(page, text) {
+  try {
+    await page.waitForFunction(`(${screenText})().includes(${JSON.stringify(text)})`,
+      { timeout: PATIENCE, polling: 50 });
+  } catch {
+    assert.fail(`${JSON.stringify(text)} never shown; the screen ended with:\n` +
+      (await screen(page)).split('\n').slice(-8).join('\n'));
+  }
+}
+
+export const status = (page) => page.$eval('#status', (element) => element.textContent);
+
+export async function ends(page, how = 'The run has ended.') {
+  await page.waitForFunction((text) => document.getElementById('status').textContent
+    .startsWith(text), { timeout: PATIENCE, polling: 50 }, how);
+}
+
+// A whole dialogue answered one question a line, ending at the report of a
+// force at B only.
+export const ONE_A_LINE = /Above = 10\n.*Above = 100\n[\s\S]*Length = m\n[\s\S]* Bx = 4 kN <--,/;
+
+export async function answered(page, answers = '10 100 0 4 kN m') {
+  await shows(page, 'Enter Value 1');
+  await page.keyboard.type(`${answers}\n`);
+  await shows(page, REPORT_END);
+}
+
+// The line break an iOS keyboard ends a line with, in the answer line.
+export const lineBreak = (page) => page.$eval('#answer', (field) => field.dispatchEvent(
+  new InputEvent('beforeinput', { inputType: 'insertLineBreak', bubbles: true, cancelable: true })));
