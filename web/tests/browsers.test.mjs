@@ -40,7 +40,9 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
 
     test('answers typed ahead on one line; Backspace erases a whole character', async () => {
       const page = await opened();
-      await answered(page, '10 100 5 2 kNé\b m');
+      await page.keyboard.type('10 100 5 2 kNé');
+      await page.keyboard.press('Backspace'); // the key itself, as xterm.js sends it
+      await answered(page, ' m');
       assert.match(await screen(page), /Above = 10 100 5 2 kN m\nEnter Value 2[\s\S]* Ax - Bx = 3 kN\n/);
     });
 
