@@ -1,7 +1,9 @@
 // What the page tests share: the browsers they run, the site they serve,
 // and the screen xterm.js shows, read in the page.
 import assert from 'node:assert/strict';
+import { join } from 'node:path';
 import { after, before } from 'node:test';
+import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 import { serve } from './serve.mjs';
 
@@ -46,6 +48,19 @@ export async function shows(page, text) {
 }
 
 export const status = (page) => page.$eval('#status', (element) => element.textContent);
+
+// A file of the built site, opened from disk.
+export const onDisk = (file) => pathToFileURL(join(process.env.BEAM_SITE, file)).href;
+
+// index.html opened from disk: within a second its status line says that it
+// runs, or that it cannot (CANNOT_RUN) and where to go instead.
+export const CANNOT_RUN = /cannot run the calculator .* open beam-reactions\.html/;
+export async function indexFromDisk(page) {
+  await page.goto(onDisk('index.html'));
+  await page.waitForFunction(() => !document.getElementById('status').textContent
+    .startsWith('Loading'), { timeout: 1000 });
+  return status(page);
+}
 
 export async function ends(page, how = 'The run has ended.') {
   await page.waitForFunction((text) => document.getElementById('status').textContent

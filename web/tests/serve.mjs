@@ -1,6 +1,6 @@
 // Serves a folder over HTTP on the loopback, on a port of its own, as any
 // static host would; with `compress`, gzip to browsers that take it, as hosts
-// do. The folder served can be changed, as a host deploys a new build.
+// do.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -17,10 +17,9 @@ const TYPES = {
 };
 
 export async function serve(folder, { compress = false } = {}) {
-  const site = { folder };
   const server = createServer(async (request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
-    const file = join(site.folder, normalize(path === '/' ? '/index.html' : path));
+    const file = join(folder, normalize(path === '/' ? '/index.html' : path));
     try {
       let body = await readFile(file);
       const headers = { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' };
@@ -35,10 +34,11 @@ export async function serve(folder, { compress = false } = {}) {
     }
   });
   await new Promise((resolve) => { server.listen(0, '127.0.0.1', resolve); });
-  site.url = `http://127.0.0.1:${server.address().port}/`;
-  site.close = () => new Promise((resolve) => {
-    server.close(resolve);
-    server.closeAllConnections();
-  });
-  return site;
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((resolve) => {
+      server.close(resolve);
+      server.closeAllConnections();
+    }),
+  };
 }
