@@ -54,6 +54,7 @@ function horizontalReactions(lines) {
 
 const negated = (value) => (value.startsWith('-') ? value.slice(1) : value === '0' ? value : `-${value}`);
 const withUnit = (value, unit) => (unit ? `${value} ${unit}` : value);
+const reactionLabel = (reaction, unit) => `${reaction.label} = ${withUnit(reaction.value, unit)}`;
 
 // The force times the length over four, exact at any size: in quarters.
 export function momentAtCentre(force, length) {
@@ -104,7 +105,7 @@ function freeBody(figure, report, unit) {
     label(C, 222, `L = ${withUnit(report.length, report.lengthUnit)}`));
   for (const reaction of report.horizontal) {
     const edge = reaction.at === A ? [4, 'start'] : [WIDTH - 4, 'end'];
-    figure.append(label(edge[0], 84, `${reaction.label} = ${withUnit(reaction.value, unit)}`, edge[1]));
+    figure.append(label(edge[0], 84, reactionLabel(reaction, unit), edge[1]));
     if (reaction.points !== 0) {
       const tail = reaction.at - 50 * reaction.points;
       figure.append(arrow(tail, 105, reaction.at - 6 * reaction.points, 105));
@@ -135,7 +136,7 @@ export function drawSolution(report) {
   const height = found ? 530 : 290;
   const figure = element('svg', { viewBox: `0 0 ${WIDTH} ${height}`, role: 'img', class: 'beam-figure' });
   freeBody(figure, report, unit);
-  const horizontal = report.horizontal.map((reaction) => `${reaction.label} = ${withUnit(reaction.value, unit)}`);
+  const horizontal = report.horizontal.map((reaction) => reactionLabel(reaction, unit));
   const said = [`The solved beam: a load of ${withUnit(report.force, unit)} at C`,
     `the length L = ${withUnit(report.length, report.lengthUnit)}`];
   if (!found) {

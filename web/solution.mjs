@@ -13,7 +13,6 @@ export class Solution {
     this.printed = document.getElementById('transcript');
     this.say = say;
     this.giveBack = giveBack;
-    this.transcript = '';
     const actions = { copy: () => this.copy(), save: () => this.save(), print: () => window.print() };
     for (const [name, act] of Object.entries(actions)) {
       const button = panel.querySelector(`.${name}`);
@@ -31,7 +30,6 @@ export class Solution {
   show(output, transcript) {
     const report = readReport(output);
     if (!report) return;
-    this.transcript = transcript;
     this.figure.replaceChildren(drawSolution(report));
     this.printed.textContent = transcript;
     this.panel.hidden = false;
@@ -41,6 +39,11 @@ export class Solution {
     this.panel.hidden = true;
     this.figure.replaceChildren();
     this.printed.textContent = '';
+  }
+
+  // The run's transcript, as the page prints it.
+  get transcript() {
+    return this.printed.textContent;
   }
 
   async copy() {
