@@ -53,6 +53,7 @@ export class AnswerLine {
   }
 
   keyDown(event) {
+    if (event.key === 'Tab') return; // it leaves the line, as from any field
     if (this.host()?.waitingForKey) {
       if (!MODIFIERS.has(event.key) || event.key === 'Enter') {
         event.preventDefault();

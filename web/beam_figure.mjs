@@ -87,86 +87,98 @@ function label(x, y, text, anchor = 'middle') {
 // Which way a value as written points: 1, -1, or 0 for a zero.
 const signOf = (value) => Math.sign(Number(value));
 
-function freeBody(figure, report, unit) {
-  const load = withUnit(report.force, unit);
-  const down = signOf(report.force) >= 0;
-  figure.append(label(4, 14, 'Free-body diagram', 'start'),
-    label(C, 34, load), down ? arrow(C, 42, C, 96) : arrow(C, 96, C, 42),
-    element('rect', { x: A, y: 100, width: B - A, height: 10, class: 'beam' }),
-    // The pin at A, and the rocker on its rollers at B, as the legend draws them.
-    element('polygon', { points: `${A},110 ${A - 12},132 ${A + 12},132`, class: 'support' }),
-    element('polygon', { points: `${B},110 ${B - 12},126 ${B + 12},126`, class: 'support' }),
-    element('circle', { cx: B - 6, cy: 129, r: 3, class: 'support' }),
-    element('circle', { cx: B + 6, cy: 129, r: 3, class: 'support' }),
-    label(A, 148, 'A'), label(C, 126, 'C'), label(B, 148, 'B'),
-    element('line', { x1: A, y1: 228, x2: B, y2: 228, class: 'dimension' }),
-    element('line', { x1: A, y1: 221, x2: A, y2: 235, class: 'dimension' }),
-    element('line', { x1: B, y1: 221, x2: B, y2: 235, class: 'dimension' }),
-    label(C, 222, `L = ${withUnit(report.length, report.lengthUnit)}`));
-  for (const reaction of report.horizontal) {
-    const edge = reaction.at === A ? [4, 'start'] : [WIDTH - 4, 'end'];
-    figure.append(label(edge[0], 84, reactionLabel(reaction, unit), edge[1]));
-    if (reaction.points !== 0) {
-      const tail = reaction.at - 50 * reaction.points;
-      figure.append(arrow(tail, 105, reaction.at - 6 * reaction.points, 105));
-    }
-  }
-  if (report.Ay === undefined) return;
-  for (const [x, name] of [[A, 'Ay'], [B, 'By']]) {
-    const up = signOf(report[name]) >= 0;
-    figure.append(up ? arrow(x, 196, x, 152) : arrow(x, 152, x, 196),
-      label(x, 212, `${name} = ${withUnit(report[name], unit)}`));
-  }
+// A diagram under its title, a heading a screen reader can jump to: an SVG
+// image, `height` high, named by what it shows.
+function diagram(title, height, said) {
+  const heading = document.createElement('h3');
+  heading.textContent = title;
+  const drawn = element('svg', { viewBox: `0 0 ${WIDTH} ${height}`, role: 'img',
+    class: 'beam-figure', 'aria-label': said });
+  return [heading, drawn];
 }
 
-// A plot along the beam under the free-body diagram, its axis at `axis`: the
-// shape through its points, each label above its height, or below a negative one.
-function plot(figure, title, axis, points, labels) {
-  figure.append(label(4, axis - 76, title, 'start'),
+function freeBody(report, unit, said) {
+  const [heading, figure] = diagram('Free-body diagram', report.Ay === undefined ? 290 : 240, said);
+  const load = withUnit(report.force, unit);
+  const down = signOf(report.force) >= 0;
+  figure.append(label(C, 20, load), down ? arrow(C, 28, C, 82) : arrow(C, 82, C, 28),
+    element('rect', { x: A, y: 86, width: B - A, height: 10, class: 'beam' }),
+    // The pin at A, and the rocker on its rollers at B, as the legend draws them.
+    element('polygon', { points: `${A},96 ${A - 12},118 ${A + 12},118`, class: 'support' }),
+    element('polygon', { points: `${B},96 ${B - 12},112 ${B + 12},112`, class: 'support' }),
+    element('circle', { cx: B - 6, cy: 115, r: 3, class: 'support' }),
+    element('circle', { cx: B + 6, cy: 115, r: 3, class: 'support' }),
+    label(A, 134, 'A'), label(C, 112, 'C'), label(B, 134, 'B'),
+    element('line', { x1: A, y1: 214, x2: B, y2: 214, class: 'dimension' }),
+    element('line', { x1: A, y1: 207, x2: A, y2: 221, class: 'dimension' }),
+    element('line', { x1: B, y1: 207, x2: B, y2: 221, class: 'dimension' }),
+    label(C, 208, `L = ${withUnit(report.length, report.lengthUnit)}`));
+  for (const reaction of report.horizontal) {
+    const edge = reaction.at === A ? [4, 'start'] : [WIDTH - 4, 'end'];
+    figure.append(label(edge[0], 70, reactionLabel(reaction, unit), edge[1]));
+    if (reaction.points !== 0) {
+      const tail = reaction.at - 50 * reaction.points;
+      figure.append(arrow(tail, 91, reaction.at - 6 * reaction.points, 91));
+    }
+  }
+  if (report.Ay === undefined) {
+    const sentence = label(C, 248, '');
+    sentence.append(element('tspan', { x: C }, 'By and Ay cannot be found '),
+      element('tspan', { x: C, dy: 18 }, 'because the length of the beam is 0.'));
+    figure.append(sentence);
+    return [heading, figure];
+  }
+  for (const [x, name] of [[A, 'Ay'], [B, 'By']]) {
+    const up = signOf(report[name]) >= 0;
+    figure.append(up ? arrow(x, 182, x, 138) : arrow(x, 138, x, 182),
+      label(x, 198, `${name} = ${withUnit(report[name], unit)}`));
+  }
+  return [heading, figure];
+}
+
+// A plot along the beam, its axis 60 down: the shape through its points,
+// each label above its height, or below a negative one.
+function plot(title, said, points, labels) {
+  const [heading, figure] = diagram(title, 120, said);
+  const axis = 60;
+  figure.append(
     element('polygon', { points: points.map(([x, y]) => `${x},${axis - y}`).join(' '), class: 'plot' }),
     element('line', { x1: A, y1: axis, x2: B, y2: axis, class: 'axis' }));
   for (const [x, height, text, anchor] of labels) {
     figure.append(label(x, height >= 0 ? axis - height - 6 : axis - height + 16, text, anchor));
   }
+  return [heading, figure];
 }
 
+// The solution's diagrams, each under its heading: the free-body diagram,
+// and where the reactions are found, the shear force and the bending moment.
 export function drawSolution(report) {
   const unit = report.forceUnit;
-  const found = report.Ay !== undefined;
-  const height = found ? 530 : 290;
-  const figure = element('svg', { viewBox: `0 0 ${WIDTH} ${height}`, role: 'img', class: 'beam-figure' });
-  freeBody(figure, report, unit);
-  const horizontal = report.horizontal.map((reaction) => reactionLabel(reaction, unit));
-  const said = [`The solved beam: a load of ${withUnit(report.force, unit)} at C`,
-    `the length L = ${withUnit(report.length, report.lengthUnit)}`];
-  if (!found) {
-    const sentence = label(C, 262, '');
-    sentence.append(element('tspan', { x: C }, 'By and Ay cannot be found '),
-      element('tspan', { x: C, dy: 18 }, 'because the length of the beam is 0.'));
-    figure.append(sentence);
-    said.push(`${horizontal.join(' and ')}; ${sentence.textContent}`);
-    figure.setAttribute('aria-label', said.join(', '));
-    return figure;
+  const horizontal = report.horizontal.map((reaction) => reactionLabel(reaction, unit)).join(' and ');
+  const beam = `The solved beam: a load of ${withUnit(report.force, unit)} at C, ` +
+    `the length L = ${withUnit(report.length, report.lengthUnit)}`;
+  if (report.Ay === undefined) {
+    return freeBody(report, unit, `${beam}, ${horizontal}; ` +
+      'By and Ay cannot be found because the length of the beam is 0.');
   }
   const left = report.Ay;
   const right = negated(report.By);
-  const moment = momentAtCentre(report.force, report.length);
-  const momentUnit = [unit, report.lengthUnit].filter(Boolean).join('\u00B7');
+  const moment = withUnit(momentAtCentre(report.force, report.length),
+    [unit, report.lengthUnit].filter(Boolean).join('\u00B7'));
   // Heights in proportion, the larger of the two shears 40 high.
   const largest = Math.max(Math.abs(Number(left)), Math.abs(Number(right))) || 1;
   const high = (value) => (40 * Number(value)) / largest;
-  plot(figure, 'Shear force diagram', 340, [[A, 0], [A, high(left)], [C, high(left)],
-    [C, high(right)], [B, high(right)], [B, 0]],
-  [[(A + C) / 2, high(left), `V = ${withUnit(left, unit)}`],
-    [(C + B) / 2, high(right), `V = ${withUnit(right, unit)}`]]);
-  const peak = 40 * signOf(moment);
-  plot(figure, 'Bending moment diagram', 490, [[A, 0], [C, peak], [B, 0]],
-    [[C, peak, `M = ${withUnit(moment, momentUnit)}`], [A - 8, 0, '0', 'end'],
-      [B + 8, 0, '0', 'start']]);
-  said.push(`reactions Ay = ${withUnit(left, unit)} at A and By = ${withUnit(report.By, unit)} at B`,
-    `${horizontal.join(' and ')}; shear force V = ${withUnit(left, unit)} from A to C and ` +
-    `V = ${withUnit(right, unit)} from C to B; bending moment 0 at A and B and ` +
-    `M = ${withUnit(moment, momentUnit)} at C.`);
-  figure.setAttribute('aria-label', said.join(', '));
-  return figure;
+  const peak = 40 * signOf(moment.split(' ')[0]);
+  return [
+    ...freeBody(report, unit, `${beam}, reactions Ay = ${withUnit(left, unit)} at A and ` +
+      `By = ${withUnit(report.By, unit)} at B, ${horizontal}.`),
+    ...plot('Shear force diagram', `Shear force V = ${withUnit(left, unit)} from A to C and ` +
+      `V = ${withUnit(right, unit)} from C to B.`,
+    [[A, 0], [A, high(left)], [C, high(left)], [C, high(right)], [B, high(right)], [B, 0]],
+    [[(A + C) / 2, high(left), `V = ${withUnit(left, unit)}`],
+      [(C + B) / 2, high(right), `V = ${withUnit(right, unit)}`]]),
+    ...plot('Bending moment diagram', `Bending moment 0 at A and B and M = ${moment} at C.`,
+      [[A, 0], [C, peak], [B, 0]],
+      [[C, peak, `M = ${moment}`], [A - 8, 0, '0', 'end'], [B + 8, 0, '0', 'start']]),
+  ];
 }

@@ -1,5 +1,6 @@
 // The page: beam-reactions.wasm in an xterm.js terminal, one run after another.
 import { Terminal } from './xterm.mjs';
+import { Announcer } from './announcer.mjs';
 import { runProgram } from './driver.mjs';
 import { Interrupted, TerminalHost } from './terminal_host.mjs';
 
@@ -13,6 +14,7 @@ const SMALLEST_FONT_SIZE = 12; // below it a phone's text is hard to read: it sc
 const programLoading = loadProgram();
 
 const status = document.getElementById('status');
+const announcer = new Announcer(document.getElementById('told'));
 const newRunButton = document.getElementById('new-run');
 const screenReader = document.getElementById('screen-reader');
 const container = document.getElementById('terminal');
@@ -28,11 +30,19 @@ const touch = matchMedia('(pointer: coarse)').matches;
 const room = () => container.clientWidth - 8;
 const fitting = (size, width) => Math.max(SMALLEST_FONT_SIZE,
   Math.min(FONT_SIZE, Math.floor((size * room()) / width)));
+// The terminal's text field, as a screen reader names it; and nothing said
+// of too much output, which the page's own region tells short.
+Terminal.strings.promptLabel = 'Calculator terminal: type each answer, then Enter. ' +
+  'Tab moves on to the controls below it.';
+Terminal.strings.tooMuchOutput = '';
 const terminal = new Terminal({
   cols: COLUMNS, rows: touch ? TOUCH_ROWS : ROWS, convertEol: true,
   fontSize: fitting(FONT_SIZE, COLUMNS * 0.6 * FONT_SIZE),
 });
 terminal.open(container);
+// Tab and Shift+Tab move to the page's other controls, as from any field:
+// the program never needs a Tab, its answers are separated by spaces too.
+terminal.attachCustomKeyEventHandler((event) => event.key !== 'Tab');
 const screenElement = container.querySelector('.xterm-screen');
 function fitFont() {
   const { fontSize } = terminal.options;
@@ -97,8 +107,14 @@ async function showSolution(run) {
   solution.show(run.output, run.transcript);
 }
 
+// xterm.js's rows, to be read one by one. What is told stays with the page's
+// own region: xterm.js's live region, which repeats the screen and gives up
+// past 20 lines, is made silent.
 screenReader.addEventListener('change', () => {
   terminal.options.screenReaderMode = screenReader.checked;
+  const echo = container.querySelector('.xterm-accessibility [aria-live]');
+  echo?.setAttribute('aria-live', 'off');
+  echo?.setAttribute('aria-hidden', 'true');
 });
 
 let host = null; // the host of the run going on, or null once it has ended
@@ -110,6 +126,7 @@ newRunButton.addEventListener('click', () => start());
 
 function say(text) {
   status.textContent = text;
+  announcer.say(text);
 }
 
 async function loadProgram() {
@@ -145,11 +162,13 @@ async function start() {
   newRunButton.hidden = true;
   solution?.hide();
   host = new TerminalHost(terminal);
+  announcer.runStarts();
   let waited = false;
   host.onWait = (kind) => {
     if (!waited) giveKeyboardBack(); // once the first question is on its way to the screen
     waited = true;
     firstQuestionShown();
+    announcer.waits(kind, host.output);
     if (kind === 'read') answerLine?.asked(host.output);
     else showSolution(host); // the report is written: the pause
   };

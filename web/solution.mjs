@@ -1,6 +1,7 @@
 // The solution as a student hands it in: the solved beam drawn below the
 // terminal once the report is written, and the whole transcript to copy,
 // save as a text file or print.
+import { readableTranscript } from './announcer.mjs';
 import { drawSolution, readReport } from './beam_figure.mjs';
 
 const FILE_NAME = 'beam-reactions-solution.txt';
@@ -16,11 +17,12 @@ export class Solution {
     const actions = { copy: () => this.copy(), save: () => this.save(), print: () => window.print() };
     for (const [name, act] of Object.entries(actions)) {
       const button = panel.querySelector(`.${name}`);
-      // A click leaves the keyboard with the terminal.
+      // A click or a tap leaves the keyboard with the terminal; a button
+      // pressed from the keyboard keeps it, for the next button.
       button.addEventListener('mousedown', (event) => event.preventDefault());
-      button.addEventListener('click', async () => {
+      button.addEventListener('click', async (event) => {
         await act();
-        this.giveBack();
+        if (event.detail > 0) this.giveBack();
       });
     }
   }
@@ -30,8 +32,8 @@ export class Solution {
   show(output, transcript) {
     const report = readReport(output);
     if (!report) return;
-    this.figure.replaceChildren(drawSolution(report));
-    this.printed.textContent = transcript;
+    this.figure.replaceChildren(...drawSolution(report));
+    this.printed.replaceChildren(...readableTranscript(transcript));
     this.panel.hidden = false;
   }
 
