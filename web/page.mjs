@@ -10,8 +10,12 @@ const TOUCH_ROWS = 24; // the question stays in sight above the answer line and 
 const FONT_SIZE = 15;
 const SMALLEST_FONT_SIZE = 12; // below it a phone's text is hard to read: it scrolls instead
 
-// Fetched and compiled while the terminal is made.
+// Fetched and compiled while the terminal is made; and a worked problem's
+// answers, where the address carries them.
 const programLoading = loadProgram();
+const linkReading = location.hash === '' ? { answers: [] }
+  : import('./link.mjs').then(({ readLink }) => readLink(location.hash));
+window.addEventListener('hashchange', () => location.reload()); // another link, pasted here
 
 const status = document.getElementById('status');
 const announcer = new Announcer(document.getElementById('told'));
@@ -104,7 +108,7 @@ let solution = null;
 async function showSolution(run) {
   const { Solution } = await import('./solution.mjs');
   solution ??= new Solution(document.getElementById('solution'), say, giveKeyboardBack);
-  solution.show(run.output, run.transcript);
+  solution.show(run);
 }
 
 // xterm.js's rows, to be read one by one. What is told stays with the page's
@@ -123,6 +127,8 @@ terminal.onData((data) => {
   else if (data === '\r') start();
 });
 newRunButton.addEventListener('click', () => start());
+
+const RUNNING = 'The calculator is running: answer its questions in the terminal.';
 
 function say(text) {
   status.textContent = text;
@@ -156,7 +162,9 @@ function fromBase64(text) {
 }
 
 let program = null;
-async function start() {
+// A run: `answers` (a link's) are typed one at each question the program
+// asks, as a user types them; `refused` says why a link's were not.
+async function start({ answers = [], refused } = {}) {
   if (host) return;
   if (started) terminal.reset(); // a new run on a clear screen
   newRunButton.hidden = true;
@@ -168,11 +176,16 @@ async function start() {
     if (!waited) giveKeyboardBack(); // once the first question is on its way to the screen
     waited = true;
     firstQuestionShown();
+    if (kind === 'read' && answers.length > 0) {
+      host.take(`${answers.shift()}\r`);
+      return;
+    }
+    answers = []; // the rest belong to no question
     announcer.waits(kind, host.output);
     if (kind === 'read') answerLine?.asked(host.output);
     else showSolution(host); // the report is written: the pause
   };
-  say('The calculator is running: answer its questions in the terminal.');
+  say(refused ? `${refused}: answer the questions in the terminal.` : RUNNING);
   let ending = 'The run has ended.';
   try {
     await runProgram(program, host);
@@ -191,4 +204,4 @@ try {
   container.hidden = true;
   say(`The calculator could not be loaded: ${error.message}.`);
 }
-if (program) start();
+if (program) start(await linkReading);

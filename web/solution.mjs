@@ -3,6 +3,7 @@
 // save as a text file or print.
 import { readableTranscript } from './announcer.mjs';
 import { drawSolution, readReport } from './beam_figure.mjs';
+import { linkTo } from './link.mjs';
 
 const FILE_NAME = 'beam-reactions-solution.txt';
 
@@ -14,31 +15,35 @@ export class Solution {
     this.printed = document.getElementById('transcript');
     this.say = say;
     this.giveBack = giveBack;
-    const actions = { copy: () => this.copy(), save: () => this.save(), print: () => window.print() };
+    this.linkField = panel.querySelector('.link-field');
+    const actions = { copy: () => this.copy(), 'copy-link': () => this.copyLink(),
+      save: () => this.save(), print: () => window.print() };
     for (const [name, act] of Object.entries(actions)) {
       const button = panel.querySelector(`.${name}`);
       // A click or a tap leaves the keyboard with the terminal; a button
-      // pressed from the keyboard keeps it, for the next button.
+      // pressed from the keyboard keeps it, for the next button; a link to
+      // copy by hand takes it.
       button.addEventListener('mousedown', (event) => event.preventDefault());
       button.addEventListener('click', async (event) => {
-        await act();
-        if (event.detail > 0) this.giveBack();
+        if (!await act() && event.detail > 0) this.giveBack();
       });
     }
   }
 
-  // The run's report is written: `output` is what the program wrote,
-  // `transcript` the screen's text.
-  show(output, transcript) {
+  // The run's report is written: its `output` is what the program wrote,
+  // its `transcript` the screen's text, its `input` what was answered.
+  show({ output, transcript, input }) {
     const report = readReport(output);
     if (!report) return;
     this.figure.replaceChildren(...drawSolution(report));
     this.printed.replaceChildren(...readableTranscript(transcript));
+    this.input = input;
     this.panel.hidden = false;
   }
 
   hide() {
     this.panel.hidden = true;
+    this.linkField.hidden = true;
     this.figure.replaceChildren();
     this.printed.textContent = '';
   }
@@ -54,6 +59,25 @@ export class Solution {
       this.say('The solution is on the clipboard.');
     } catch {
       this.say('The browser did not let the page copy: use Save solution instead.');
+    }
+  }
+
+  // The link that brings this run back; where the clipboard is refused
+  // (in a frame without leave), shown selected, to copy by hand.
+  async copyLink() {
+    const link = linkTo(location.href, this.input);
+    try {
+      await navigator.clipboard.writeText(link);
+      this.say('The link to this problem is on the clipboard.');
+      return false;
+    } catch {
+      const field = this.linkField.querySelector('input');
+      field.value = link;
+      this.linkField.hidden = false;
+      field.focus();
+      field.select();
+      this.say('The browser did not let the page copy: the link is selected below, to copy by hand.');
+      return true;
     }
   }
 

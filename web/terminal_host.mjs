@@ -19,6 +19,7 @@ export class TerminalHost {
     this.ended = false; // Ctrl+D on an empty line: the end of the input
     this.reader = null; // the read or the key wait that is waiting
     this.output = ''; // what the program wrote
+    this.input = ''; // its standard input: each line as it was sent
     this.transcript = ''; // that, and each line as it was sent
     this.decoder = new TextDecoder();
     this.onWait = () => {}; // told 'read' or 'key' when the program waits
@@ -94,6 +95,7 @@ export class TerminalHost {
   }
 
   send(text) {
+    this.input += text;
     this.transcript += text;
     this.line = [];
     if (text !== '') this.lines.push(encoder.encode(text));

@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { describe, test } from 'node:test';
-import { BROWSERS, browserAndSite, ends, shows, status } from './screen.mjs';
+import { BROWSERS, browserAndSite, ends, recordTold, shows, status } from './screen.mjs';
 
 const AXE = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
 const AUDIT = `${AXE}; axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa',
@@ -15,16 +15,7 @@ const TERMINAL = 'xterm-helper-textarea';
 const RUNNING = 'The calculator is running: answer its questions in the terminal.';
 const FIRST = 'Enter Value 1 For The Length OF The Figure(Shape) Above =';
 const SETTINGS = ['answer-box', 'screen-reader'];
-const SOLUTION = ['copy', 'save', 'print'];
-
-// Run in the page from its start: the text added to its live regions.
-function recordTold() {
-  window.told = [];
-  new MutationObserver((records) => records.forEach(({ addedNodes }) => addedNodes.forEach((node) => {
-    const live = node.parentElement?.closest('[aria-live]:not([aria-live="off"])');
-    if (live && node.textContent) window.told.push(node.textContent);
-  }))).observe(document, { subtree: true, childList: true });
-}
+const SOLUTION = ['copy', 'copy-link', 'save', 'print'];
 
 const focused = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.className);
 // Tab (or Shift+Tab) `times` times, or until the terminal has the keyboard:

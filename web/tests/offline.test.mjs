@@ -1,5 +1,6 @@
-// The page installed and used offline (Chromium), and both editions opened
-// from disk with nothing installed (Chromium and Firefox).
+// The page installed and used offline, a link's answers too (Chromium), and
+// both editions opened from disk with nothing installed (Chromium and
+// Firefox).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdtempSync, readdirSync } from 'node:fs';
@@ -8,7 +9,9 @@ import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { serve } from './serve.mjs';
-import { BROWSERS, CANNOT_RUN, PATIENCE, answered, indexFromDisk, onDisk } from './screen.mjs';
+import {
+  BROWSERS, CANNOT_RUN, LINK, PATIENCE, answered, indexFromDisk, onDisk, shows,
+} from './screen.mjs';
 
 const SITE = process.env.BEAM_SITE;
 const SOURCES = new URL('..', import.meta.url).pathname;
@@ -34,6 +37,8 @@ test('installable, and after one visit the whole dialogue with the server stoppe
   await page.setOfflineMode(true);
   await page.reload();
   await answered(page);
+  await page.goto(site.url + LINK); // a link pasted in: the page loads again and answers from it
+  await shows(page, ' Enter The Unit For The Length = m');
   await page.close();
 });
 

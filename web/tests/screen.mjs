@@ -47,6 +47,15 @@ export async function shows(page, text) {
   }
 }
 
+// Run in the page from its start: the text added to its live regions.
+export function recordTold() {
+  window.told = [];
+  new MutationObserver((records) => records.forEach(({ addedNodes }) => addedNodes.forEach((node) => {
+    const live = node.parentElement?.closest('[aria-live]:not([aria-live="off"])');
+    if (live && node.textContent) window.told.push(node.textContent);
+  }))).observe(document, { subtree: true, childList: true });
+}
+
 export const status = (page) => page.$eval('#status', (element) => element.textContent);
 
 // A file of the built site, opened from disk.
@@ -70,6 +79,9 @@ export async function ends(page, how = 'The run has ended.') {
 // A whole dialogue answered one question a line, ending at the report of a
 // force at B only.
 export const ONE_A_LINE = /Above = 10\n.*Above = 100\n[\s\S]*Length = m\n[\s\S]* Bx = 4 kN <--,/;
+
+// A worked problem as a link: 7 m, 100 kN at the centre, 4 kN at B.
+export const LINK = '#answers=7+100+0+4+kN+m';
 
 export async function answered(page, answers = '10 100 0 4 kN m') {
   await shows(page, 'Enter Value 1');
