@@ -60,7 +60,21 @@ const Rows WORDS = {
     {"abc\xF4\x8F\xBF\xBF", "abc | "}, {"abcd\xC2\x80", "abcd | "},
     {"abcd\xC3\xA9\xFF", "abcd | "}, {"abcd\xE2\x82", "abcd | "},
     // Bytes that begin no character are cut between bytes.
-    {"abcd\xC1\xBF", "abcd\xC1 | "}, {"abcd\xF5\x80", "abcd\xF5 | "}};
+    {"abcd\xC1\xBF", "abcd\xC1 | "}, {"abcd\xF5\x80", "abcd\xF5 | "},
+    // The second byte's narrower ranges at their edges: just inside, a
+    // character; just outside, not UTF-8, all five bytes kept.
+    {"abc\xE0\xA0\x80", "abc | "}, {"abc\xE0\x9F\x80", "abc\xE0\x9F | "},
+    {"abc\xED\xA0\x80", "abc\xED\xA0 | "}, {"abc\xF0\x8F\x80\x80", "abc\xF0\x8F | "},
+    {"abc\xF4\x90\x80\x80", "abc\xF4\x90 | "},
+    // A later byte is 80 to BF, second or third: a whole character, then one
+    // cut off; 7F and C0 are not, and keep the cut one's lead byte.
+    {"\xC2\xBF" "ab\xC3\xA9", "\xC2\xBF" "ab | "},
+    {"\xEF\xBF\xBF" "a\xC3\xA9", "\xEF\xBF\xBF" "a | "},
+    {"\xE0\xA0\x80" "a\xC3\xA9", "\xE0\xA0\x80" "a | "},
+    {"\xC2\xC0" "ab\xC3\xA9", "\xC2\xC0" "ab\xC3 | "},
+    {"\xC2\x7F" "ab\xC3\xA9", "\xC2\x7F" "ab\xC3 | "},
+    {"\xE2\x82\xC0" "a\xC3\xA9", "\xE2\x82\xC0" "a\xC3 | "},
+    {"\xE2\x82\x7F" "a\xC3\xA9", "\xE2\x82\x7F" "a\xC3 | "}};
 // clang-format on
 
 TEST(IntegerRead, TakesTheNumberAndLeavesTheRest) {
@@ -119,6 +133,7 @@ std::string a(std::size_t count) {
 // clang-format off
 const Rows FORCE_UNITS = {
     {std::string(25, '\xE9'), std::string(19, '\xE9')},
+    {"¿¿¿¿¿¿¿¿¿¿", "¿¿¿¿¿¿¿¿¿"},  // 20 bytes: the tenth is cut off whole
     {a(18) + "\xC3\xA9" "bc", a(18)},
     {a(17) + "\xC3\x28" "xyz", a(17) + "\xC3\x28"},
     {a(16) + "\xF0\x9D\x84\x9E" "x", a(16)},

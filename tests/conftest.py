@@ -12,6 +12,7 @@ def pytest_addoption(parser):
     parser.addoption("--golden", required=True, help="the folder of expected files")
     parser.addoption("--checker", help="the command that checks a whole run's invariants")
     parser.addoption("--failing-wait", help="a library whose waits all fail, to preload")
+    parser.addoption("--one-byte-writes", help="a library whose writes take a byte, to preload")
 
 
 def pytest_generate_tests(metafunc):
@@ -63,11 +64,21 @@ def posix(wine):
         pytest.skip("a case for the POSIX build; under wine the Windows build's own cases run")
 
 
-@pytest.fixture(scope="session")
-def failing_wait(request):
-    """The environment that makes every wait of the program fail at once."""
-    library = request.config.getoption("--failing-wait")
+def preloaded(request, option):
+    library = request.config.getoption(option)
     if not library:
         pytest.skip("no library to preload on this system")
     # The sanitizers' runtime would otherwise insist on coming first.
     return dict(os.environ, LD_PRELOAD=library, ASAN_OPTIONS="verify_asan_link_order=0")
+
+
+@pytest.fixture(scope="session")
+def failing_wait(request):
+    """The environment that makes every wait of the program fail at once."""
+    return preloaded(request, "--failing-wait")
+
+
+@pytest.fixture(scope="session")
+def one_byte_writes(request):
+    """The environment that makes every write of the program take one byte."""
+    return preloaded(request, "--one-byte-writes")

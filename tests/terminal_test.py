@@ -255,6 +255,14 @@ def test_closing_pause_whose_wait_fails(program, golden, expected_output, posix,
          failing_wait)
 
 
+# Each write taking one byte: the report and the closing message still whole.
+def test_closing_pause_writing_a_byte_at_a_time(program, golden, expected_output, posix,
+                                                one_byte_writes):
+    play(Scenario("one-byte-writes", [pause, typed(b"a")], with_setup(output="file"),
+                  stdout=("worked_example.out", None)), program, golden, expected_output,
+         one_byte_writes)
+
+
 # A MIN 0 terminal whose wait says input is ready when none is: the answers end.
 def test_closing_pause_after_a_min_zero_wait_without_input(program, golden, expected_output,
                                                           posix, failing_wait):
