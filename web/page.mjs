@@ -14,7 +14,7 @@ const SMALLEST_FONT_SIZE = 12; // below it a phone's text is hard to read: it sc
 // answers, where the address carries them.
 const programLoading = loadProgram();
 const linkReading = location.hash === '' ? { answers: [] }
-  : import('./link.mjs').then(({ readLink }) => readLink(location.hash));
+  : import('./link.mjs').then(({ readLink }) => readLink(location.hash), () => ({ answers: [] }));
 window.addEventListener('hashchange', () => location.reload()); // another link, pasted here
 
 const status = document.getElementById('status');

@@ -63,7 +63,7 @@ export class Solution {
   }
 
   // The link that brings this run back; where the clipboard is refused
-  // (in a frame without leave), shown selected, to copy by hand.
+  // (in a frame not allowed to write to it), shown selected, to copy by hand.
   async copyLink() {
     const link = linkTo(location.href, this.input);
     try {

@@ -71,7 +71,7 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       assert.deepEqual(await frame.evaluate(() => [document.querySelector('h1').offsetHeight,
         document.querySelector('.introduction').offsetHeight, document.documentElement.scrollWidth <= innerWidth]),
       [0, 0, true]);
-      await frame.click('.copy-link'); // no leave to copy in this frame: the link is shown, selected
+      await frame.click('.copy-link'); // this frame may not write to the clipboard: the link is shown
       await frame.waitForFunction(() => /clipboard|by hand/.test(document.getElementById('status').textContent));
       if (name === 'chromium') {
         assert.deepEqual(await frame.$eval('.link-field input', (field) => [document.activeElement === field,
