@@ -2,6 +2,7 @@
 // A phone's keyboard composes and predicts words, which xterm.js's hidden
 // text area loses on Enter; a native field holds each answer as it is shown,
 // and Enter or Send hands it over whole, once.
+import { question } from './announcer.mjs';
 
 const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock', 'NumLock',
   'ScrollLock', 'Fn', 'Unidentified', 'Process']);
@@ -48,8 +49,7 @@ export class AnswerLine {
   // The program asks its next question, the last in `output`: digits and a
   // minus sign for the numbers, the full keyboard for the units.
   asked(output) {
-    const question = output.slice(output.lastIndexOf('Enter '));
-    this.field.inputMode = question.startsWith('Enter The Unit') ? 'text' : NUMBER_KEYBOARD;
+    this.field.inputMode = question(output).startsWith('Enter The Unit') ? 'text' : NUMBER_KEYBOARD;
   }
 
   keyDown(event) {
