@@ -128,7 +128,7 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
             const { fill, stroke } = getComputedStyle(shape);
             if (shape.localName === 'text') return fill !== ink;
             return off(stroke) || (shape.localName !== 'line' && off(fill));
-          }).map((shape) => shape.outerHTML);
+          }).map((shape) => `${shape.localName}.${shape.getAttribute('class')}`);
       }), []);
 
       for (const width of [320, 640]) {
