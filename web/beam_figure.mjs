@@ -163,12 +163,12 @@ export function drawSolution(report) {
   }
   const left = report.Ay;
   const right = negated(report.By);
-  const moment = withUnit(momentAtCentre(report.force, report.length),
-    [unit, report.lengthUnit].filter(Boolean).join('\u00B7'));
+  const atCentre = momentAtCentre(report.force, report.length);
+  const moment = withUnit(atCentre, [unit, report.lengthUnit].filter(Boolean).join('\u00B7'));
   // Heights in proportion, the larger of the two shears 40 high.
   const largest = Math.max(Math.abs(Number(left)), Math.abs(Number(right))) || 1;
   const high = (value) => (40 * Number(value)) / largest;
-  const peak = 40 * signOf(moment.split(' ')[0]);
+  const peak = 40 * signOf(atCentre);
   return [
     ...freeBody(report, unit, `${beam}, reactions Ay = ${withUnit(left, unit)} at A and ` +
       `By = ${withUnit(report.By, unit)} at B, ${horizontal}.`),
