@@ -5,7 +5,7 @@ import { existsSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import { serve } from './serve.mjs';
 import {
-  CANNOT_RUN, ONE_A_LINE, REPORT_END, ends, indexFromDisk, lineBreak, onDisk, screen, shows,
+  CANNOT_RUN, ONE_A_LINE, PATIENCE, REPORT_END, ends, indexFromDisk, lineBreak, onDisk, screen, shows,
 } from './screen.mjs';
 import { ENTER, WEBKIT_DRIVER, startWebKit } from './webdriver.mjs';
 
@@ -42,6 +42,8 @@ test('the whole dialogue typed at the terminal', { skip }, async () => {
 test('the answer line, Enter and a line break', { skip }, async () => {
   await opened();
   await page.click('#answer-box');
+  await page.waitForFunction(() => !document.getElementById('answer-line').hidden, // loaded once asked for
+    { timeout: PATIENCE });
   for (const answer of ['10', '100', '0', '4', 'kN']) await page.type('#answer', answer + ENTER);
   await page.type('#answer', 'm');
   await lineBreak(page);
