@@ -1,7 +1,8 @@
 // The answer line: a native text field under the terminal for touch devices.
 // A phone's keyboard composes and predicts words, which xterm.js's hidden
 // text area loses on Enter; a native field holds each answer as it is shown,
-// and Enter or Send hands it over whole, once.
+// and Enter or Send hands it over whole, once. A pasted row or column of
+// cells keeps its answers apart: its Tabs and line ends are spaces.
 import { question } from './announcer.mjs';
 
 const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock', 'NumLock',
@@ -26,6 +27,7 @@ export class AnswerLine {
     this.field.addEventListener('beforeinput', (event) => this.beforeInput(event));
     this.field.addEventListener('input', () => { this.sent = false; });
     this.field.addEventListener('pointerup', () => this.endPause());
+    this.field.addEventListener('paste', (event) => this.paste(event));
     form.addEventListener('submit', (event) => {
       event.preventDefault();
       this.lineBreak();
@@ -57,6 +59,7 @@ export class AnswerLine {
     if (this.host()?.waitingForKey) {
       if (!MODIFIERS.has(event.key) || event.key === 'Enter') {
         event.preventDefault();
+        this.sent = false; // a key of its own, not the end of the last answer
         this.endPause();
       }
       return;
@@ -70,15 +73,34 @@ export class AnswerLine {
   }
 
   // iOS ends a line during a prediction with Enter, then a line break, for
-  // one press: the second belongs to the first.
+  // one press: the second belongs to the first, even where the first
+  // answered the last question and the pause has begun.
   beforeInput(event) {
-    if (this.host()?.waitingForKey) {
+    const lineBreak = event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph';
+    if (lineBreak && this.sent) {
+      event.preventDefault();
+    } else if (this.host()?.waitingForKey) {
       event.preventDefault();
       this.endPause();
-    } else if (event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph') {
+    } else if (lineBreak) {
       event.preventDefault();
       this.lineBreak();
     }
+  }
+
+  // A text field drops a paste's line ends, running the answers together.
+  paste(event) {
+    const pasted = event.clipboardData?.getData('text/plain');
+    if (!pasted) return;
+    event.preventDefault();
+    if (this.host()?.waitingForKey) {
+      this.endPause();
+      return;
+    }
+    const { field } = this;
+    field.setRangeText(pasted.replace(/\r\n|[\t\n\v\f\r]/g, ' '), field.selectionStart,
+      field.selectionEnd, 'end');
+    this.sent = false;
   }
 
   lineBreak() {

@@ -2,8 +2,19 @@
 // xterm.js terminal, in a terminal's line mode, and its closing key is the
 // next key pressed there, raw and unechoed. It keeps the transcript: the
 // screen's text as a terminal shows the run, each answer where it was sent.
+//
+// What the line shows is what the program reads: Backspace erases one
+// character as the screen shows it (a wide one, a letter with its accents,
+// an emoji with its joined parts), and a Tab, a vertical tab or a form feed,
+// which the program reads as white space between answers, is a space.
 
 const encoder = new TextEncoder();
+const characters = new Intl.Segmenter('en', { granularity: 'grapheme' });
+const BLANKS = new Set(['\t', '\v', '\f']);
+const ERASE_BELOW = '\x1b[J';
+// Backspace at a row's start goes back to the end of the row a long line
+// wrapped from.
+const REVERSE_WRAPAROUND = '\x1b[?45h';
 
 export class Interrupted extends Error {
   constructor() {
@@ -14,7 +25,7 @@ export class Interrupted extends Error {
 export class TerminalHost {
   constructor(terminal) {
     this.terminal = terminal;
-    this.line = []; // the characters of the line being typed
+    this.line = ''; // the line being typed
     this.lines = []; // lines sent with Enter and not yet read
     this.ended = false; // Ctrl+D on an empty line: the end of the input
     this.reader = null; // the read or the key wait that is waiting
@@ -23,6 +34,7 @@ export class TerminalHost {
     this.transcript = ''; // that, and each line as it was sent
     this.decoder = new TextDecoder();
     this.onWait = () => {}; // told 'read' or 'key' when the program waits
+    terminal.write(REVERSE_WRAPAROUND);
   }
 
   get waitingForKey() {
@@ -43,11 +55,13 @@ export class TerminalHost {
     this.transcript += text;
   }
 
-  // The closing pause: a key typed ahead ends it at once.
+  // The closing pause: a key typed ahead ends it at once, the report written
+  // all the same.
   waitForKey() {
-    if (this.lines.length > 0 || this.line.length > 0) {
+    if (this.lines.length > 0 || this.line !== '') {
       this.lines = [];
-      this.line = [];
+      this.line = '';
+      this.onWait('key');
       return Promise.resolve();
     }
     return this.waitForInput('key');
@@ -75,29 +89,42 @@ export class TerminalHost {
   takeKey(key) {
     if (key === '\r' || key === '\n') {
       this.terminal.write('\r\n');
-      this.send(`${this.line.join('')}\n`);
+      this.send(`${this.line}\n`);
     } else if (key === '\x7f' || key === '\b') {
-      if (this.line.pop() !== undefined) this.terminal.write('\b \b');
+      this.erase([...characters.segment(this.line)].at(-1)?.segment ?? '');
     } else if (key === '\x15') { // Ctrl+U
-      this.terminal.write('\b \b'.repeat(this.line.length));
-      this.line = [];
+      this.erase(this.line);
     } else if (key === '\x04') { // Ctrl+D: the line as it is, or the end
-      if (this.line.length === 0) this.ended = true;
-      this.send(this.line.join(''));
+      if (this.line === '') this.ended = true;
+      this.send(this.line);
+    } else if (BLANKS.has(key)) {
+      this.type(' ');
     } else if (key === '\x03') { // Ctrl+C
       this.terminal.write('^C');
       this.reader?.reject(new Interrupted());
       this.reader = null;
     } else if (key >= ' ' && key !== '\x7f') { // arrows and other controls do nothing
-      this.line.push(key);
-      this.terminal.write(key);
+      this.type(key);
     }
+  }
+
+  type(text) {
+    this.line += text;
+    this.terminal.write(text);
+  }
+
+  // Erases `end`, the end of the line: back over the cells the terminal
+  // gave it, and clear from there.
+  erase(end) {
+    if (end === '') return;
+    this.line = this.line.slice(0, -end.length);
+    this.terminal.write(`${'\b'.repeat(cellsOf(this.terminal, end))}${ERASE_BELOW}`);
   }
 
   send(text) {
     this.input += text;
     this.transcript += text;
-    this.line = [];
+    this.line = '';
     if (text !== '') this.lines.push(encoder.encode(text));
     if (this.reader?.kind === 'read') this.answer(this.lines.shift() ?? null);
   }
@@ -107,6 +134,12 @@ export class TerminalHost {
     this.reader = null;
     resolve(value);
   }
+}
+
+// How many cells `text` takes on the terminal's screen, by the terminal's own
+// rule for each character's width: xterm.js keeps it to itself.
+function cellsOf(terminal, text) {
+  return terminal._core.unicodeService.getStringCellWidth(text);
 }
 
 // Splits typed text into keys: each character, or one escape sequence whole.

@@ -3,8 +3,8 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 import {
-  BROWSERS, ONE_A_LINE, REPORT_END, answered, browserAndSite, ends, lineBreak, screen, shows,
-  status,
+  BROWSERS, ONE_A_LINE, PATIENCE, REPORT_END, answered, browserAndSite, ends, lineBreak, paste,
+  screen, shows, status,
 } from './screen.mjs';
 
 async function pressWithControl(page, key) {
@@ -33,17 +33,48 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
         await shows(page, next);
       }
       assert.match(await screen(page), ONE_A_LINE);
-      assert.match(await status(page), /running/);
+      assert.match(await status(page), /press any key/);
       await page.keyboard.press('a');
       await ends(page);
     });
 
+    // What the screen shows is what the program reads: Backspace erases a
+    // character as shown (wide, accented, joined), Ctrl+U the whole line, and
+    // pasted Tabs separate answers.
     test('answers typed ahead on one line; Backspace erases a whole character', async () => {
       const page = await opened();
       await page.keyboard.type('10 100 5 2 kNé');
       await page.keyboard.press('Backspace'); // the key itself, as xterm.js sends it
       await answered(page, ' m');
       assert.match(await screen(page), /Above = 10 100 5 2 kN m\nEnter Value 2[\s\S]* Ax - Bx = 3 kN\n/);
+      await page.keyboard.press('q');
+      await ends(page);
+      await page.keyboard.press('Enter');
+      await shows(page, 'Enter Value 1');
+      for (const character of ['中', 'e\u0301', '👩\u200d👧', '👍🏽']) {
+        await page.keyboard.type(`9${character}`);
+        await page.keyboard.press('Backspace');
+      }
+      assert.match(await screen(page), /Above = 9999$/);
+      await pressWithControl(page, 'u');
+      assert.match(await screen(page), /Above =$/);
+      await page.keyboard.type('12 中文字');
+      await pressWithControl(page, 'u');
+      await paste(page, '7\t100\t0\v4\fk中\tm\n');
+      await shows(page, REPORT_END);
+      assert.match(await screen(page), /Above = 7 100 0 4 k中 m\n[\s\S]* Force Is 100 k中\n[\s\S]* 7 \/ 2 = /);
+    });
+
+    // Typed ahead, the empty line ends the pause at once: the report is
+    // still told, drawn and there to copy.
+    test('a paste ending in an empty line', async () => {
+      const page = await opened();
+      await paste(page, '7 100 0 4 kN m\n\n');
+      await ends(page);
+      await page.waitForSelector('#solution:not([hidden]) svg', { timeout: PATIENCE });
+      assert.equal(await page.$eval('#told', (region) => region.textContent.includes('Bx = 4 kN')), true);
+      await page.click('#solution .save');
+      assert.match(await status(page), /saved as/);
     });
 
     test('Ctrl+D at the first question ends the answers', async () => {
@@ -58,7 +89,7 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       await answered(page);
       for (const modifier of ['Shift', 'Control', 'Alt']) await page.keyboard.press(modifier);
       await new Promise((resolve) => { setTimeout(resolve, 300); });
-      assert.match(await status(page), /running/);
+      assert.match(await status(page), /press any key/);
       await page.keyboard.press('ArrowUp');
       await ends(page);
       await page.keyboard.press('Enter'); // on a clear screen
@@ -81,6 +112,14 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       }
       await shows(page, REPORT_END);
       assert.match(await screen(page), ONE_A_LINE);
+      await page.type('#answer', 'x'); // ends the pause
+      await ends(page);
+      await page.keyboard.press('Enter');
+      await shows(page, 'Enter Value 1');
+      await paste(page, '7\t100\r\n0\t4\nkN\tm', '#answer'); // a row and a column of cells
+      await lineBreak(page);
+      await shows(page, REPORT_END);
+      assert.match(await screen(page), /Above = 7 100 0 4 kN m\n[\s\S]* Bx = 4 kN <--,/);
     });
 
     test('Ctrl+C interrupts the run', async () => {

@@ -27,6 +27,8 @@ export function browserAndSite(launch) {
 
 export const PATIENCE = 20000; // Firefox takes seconds to start here
 export const REPORT_END = 'Press Any Key To Continue';
+export const PAUSED = 'The report is written: press any key in the terminal to end the run. ' +
+  'Its solution is below.';
 
 // The whole screen, its lines' trailing spaces dropped; run in the page.
 export function screenText() {
@@ -88,6 +90,18 @@ export async function answered(page, answers = '10 100 0 4 kN m') {
   await page.keyboard.type(`${answers}\n`);
   await shows(page, REPORT_END);
 }
+
+// `text` pasted into the field `selector` (the terminal's own by default);
+// its clipboard set on the event itself, as Firefox gives a made event one
+// of its own.
+export const paste = (page, text, selector = '.xterm-helper-textarea') => page.$eval(selector,
+  (field, pasted) => {
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', pasted);
+    const event = new ClipboardEvent('paste', { bubbles: true, cancelable: true });
+    Object.defineProperty(event, 'clipboardData', { value: clipboardData });
+    field.dispatchEvent(event);
+  }, text);
 
 // The line break an iOS keyboard ends a line with, in the answer line.
 export const lineBreak = (page) => page.$eval('#answer', (field) => field.dispatchEvent(
