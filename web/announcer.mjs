@@ -5,7 +5,7 @@
 // transcript, to be read line by line, has a text alternative in place of the
 // drawing of the beam in characters.
 
-const KEPT = 3; // told paragraphs left in the region; older ones go
+const KEPT = 3; // tellings left in the region; older ones go
 const DASH_RULE = `${'-'.repeat(58)} `;
 const DRAWING_TOP = `${' '.repeat(29)}!`;
 const DRAWING_BOTTOM = 'Length(L)';
@@ -82,14 +82,12 @@ export class Announcer {
     this.tell([question(output)]);
   }
 
+  // One telling, one paragraph: its lines are said in their order, as one
+  // announcement.
   tell(lines) {
-    for (const line of lines) {
-      const told = document.createElement('p');
-      told.textContent = line;
-      this.region.append(told);
-    }
-    while (this.region.childElementCount > Math.max(KEPT, lines.length)) {
-      this.region.firstElementChild.remove();
-    }
+    const told = document.createElement('p');
+    told.textContent = lines.join('\n');
+    this.region.append(told);
+    while (this.region.childElementCount > KEPT) this.region.firstElementChild.remove();
   }
 }

@@ -103,12 +103,15 @@ function firstQuestionShown() {
   });
 }
 
-// The solution, drawn at the pause: loaded the first time it is needed.
+// The solution, drawn at the pause: loaded the first time it is needed, and
+// shown only if no other run has started meanwhile.
 let solution = null;
+let runs = 0;
 async function showSolution(run) {
+  const shownFor = runs;
   const { Solution } = await import('./solution.mjs');
   solution ??= new Solution(document.getElementById('solution'), say, giveKeyboardBack);
-  solution.show(run);
+  if (shownFor === runs) solution.show(run);
 }
 
 // xterm.js's rows, to be read one by one. What is told stays with the page's
@@ -129,6 +132,8 @@ terminal.onData((data) => {
 newRunButton.addEventListener('click', () => start());
 
 const RUNNING = 'The calculator is running: answer its questions in the terminal.';
+const PAUSED = 'The report is written: press any key in the terminal to end the run. ' +
+  'Its solution is below.';
 
 function say(text) {
   status.textContent = text;
@@ -163,32 +168,42 @@ function fromBase64(text) {
 
 let program = null;
 // A run: `answers` (a link's) are typed one at each question the program
-// asks, as a user types them; `refused` says why a link's were not.
-async function start({ answers = [], refused } = {}) {
+// asks, as a user types them, and the input is ended after them where the
+// link was `ended`; `refused` says why a link's were not.
+async function start({ answers = [], ended = false, refused } = {}) {
   if (host) return;
   if (started) terminal.reset(); // a new run on a clear screen
+  runs += 1;
   newRunButton.hidden = true;
   solution?.hide();
-  host = new TerminalHost(terminal);
+  const run = new TerminalHost(terminal);
+  host = run;
   announcer.runStarts();
   let waited = false;
-  host.onWait = (kind) => {
+  run.onWait = (kind) => {
     if (!waited) giveKeyboardBack(); // once the first question is on its way to the screen
     waited = true;
     firstQuestionShown();
-    if (kind === 'read' && answers.length > 0) {
-      host.take(`${answers.shift()}\r`);
+    if (kind === 'read' && (answers.length > 0 || ended)) {
+      run.take(answers.length > 0 ? `${answers.shift()}\r` : '\x04');
       return;
     }
     answers = []; // the rest belong to no question
-    announcer.waits(kind, host.output);
-    if (kind === 'read') answerLine?.asked(host.output);
-    else showSolution(host); // the report is written: the pause
+    announcer.waits(kind, run.output);
+    if (kind === 'read') {
+      answerLine?.asked(run.output);
+      return;
+    }
+    showSolution(run); // the report is written, even where a key typed ahead ends the pause
+    if (run.waitingForKey) {
+      say(PAUSED);
+      status.scrollIntoView({ block: 'nearest' }); // the report's end in view, and this
+    }
   };
   say(refused ? `${refused}: answer the questions in the terminal.` : RUNNING);
   let ending = 'The run has ended.';
   try {
-    await runProgram(program, host);
+    await runProgram(program, run);
   } catch (error) {
     ending = error instanceof Interrupted ? 'The run was interrupted.'
       : `The run failed: ${error.message}.`;

@@ -31,13 +31,14 @@ export class Solution {
   }
 
   // The run's report is written: its `output` is what the program wrote,
-  // its `transcript` the screen's text, its `input` what was answered.
-  show({ output, transcript, input }) {
+  // its `transcript` the screen's text, its `input` what was answered, and
+  // whether that `ended`.
+  show({ output, transcript, input, ended }) {
     const report = readReport(output);
     if (!report) return;
     this.figure.replaceChildren(...drawSolution(report));
     this.printed.replaceChildren(...readableTranscript(transcript));
-    this.input = input;
+    this.answered = { input, ended };
     this.panel.hidden = false;
   }
 
@@ -65,7 +66,7 @@ export class Solution {
   // The link that brings this run back; where the clipboard is refused
   // (in a frame not allowed to write to it), shown selected, to copy by hand.
   async copyLink() {
-    const link = linkTo(location.href, this.input);
+    const link = linkTo(location.href, this.answered.input, this.answered.ended);
     try {
       await navigator.clipboard.writeText(link);
       this.say('The link to this problem is on the clipboard.');

@@ -8,7 +8,7 @@ import { join } from 'node:path';
 import { describe, test } from 'node:test';
 import { serve } from './serve.mjs';
 import {
-  BROWSERS, LINK, REPORT_END, browserAndSite, ends, onDisk, recordTold, screen, shows, status,
+  BROWSERS, LINK, PAUSED, REPORT_END, browserAndSite, ends, onDisk, paste, recordTold, screen, shows, status,
 } from './screen.mjs';
 
 // Each answer echoed after its own question, then the report.
@@ -32,8 +32,8 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
         await shows(page, REPORT_END);
         assert.match(await screen(page), ANSWERED);
         await page.waitForSelector('#solution:not([hidden]) svg');
-        assert.deepEqual((await page.evaluate(() => window.told)).slice(-2),
-          ['Bx = 4 kN, Acting Towards The Left Side Of The Beam', REPORT_END]);
+        assert.deepEqual((await page.evaluate(() => window.told)).slice(-2), ['Ay = 50 kN\nBy = 50 kN\n' +
+          `Bx = 4 kN, Acting Towards The Left Side Of The Beam\n${REPORT_END}`, PAUSED]);
         await page.keyboard.press('q');
         await ends(page);
         await page.keyboard.press('Enter');
@@ -48,7 +48,7 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       await page.keyboard.type('0 4 kN m\n');
       await shows(page, REPORT_END);
       assert.match(await screen(page), /Above = 7\n.*Above = 100\nEnter Value 3 .* = 0 4 kN m\n/);
-      for (const [hash, said, shown] of [['#answers=<img+src=x+onerror=alert(1)>', /running/, 'Above = <img'],
+      for (const [hash, said, shown] of [['#answers=<img+src=x+onerror=alert(1)>', /report is written/, 'Above = <img'],
         [`#answers=${'9'.repeat(1e6)}`, /longer than 2,000 characters/, 'Enter Value 1'],
         ['#answers=7+%E9+%zz', /not percent-encoded/, 'Enter Value 1']]) {
         const hostile = await opened(held.site.url + hash);
@@ -93,17 +93,30 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
     test('Copy link brings the same run back, whatever was typed', async () => {
       await held.browser.defaultBrowserContext().overridePermissions(held.site.url.slice(0, -1),
         ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-      const page = await opened(held.site.url);
-      await shows(page, 'Enter Value 1');
-      await page.keyboard.type('10 100 -3 0 N·m² #&%+?/\n');
-      await page.waitForSelector('#solution:not([hidden]) svg');
-      await page.click('#solution .copy-link');
-      const link = await page.evaluate(() => navigator.clipboard.readText());
-      assert.equal(link, `${held.site.url}#answers=10+100+-3+0+N%C2%B7m%C2%B2+%23%26%25%2B%3F%2F`);
-      const again = await opened(link);
-      await shows(again, REPORT_END);
-      const report = async (shown) => (await screen(shown)).split('Ay + By')[1];
-      assert.equal(await report(again), await report(page));
+      for (const [typed, endInput, hash] of [
+        ['10 100 -3 0 N·m² #&%+?/\n', false, '#answers=10+100+-3+0+N%C2%B7m%C2%B2+%23%26%25%2B%3F%2F'],
+        [`7 100 0 4 ${'中'.repeat(250)} m\n`, false, `#answers=7+100+0+4+${'%E4%B8%AD'.repeat(6)}+m`],
+        ['7\n100\n', true, '#answers=7+100&end'],
+      ]) {
+        const page = await opened(held.site.url);
+        await shows(page, 'Enter Value 1');
+        await paste(page, typed);
+        if (endInput) {
+          await page.keyboard.down('Control');
+          await page.keyboard.press('d');
+          await page.keyboard.up('Control');
+        }
+        await page.waitForSelector('#solution:not([hidden]) svg');
+        await page.click('#solution .copy-link');
+        const link = await page.evaluate(() => navigator.clipboard.readText());
+        assert.equal(link, held.site.url + hash);
+        const again = await opened(link);
+        await shows(again, REPORT_END);
+        const report = async (shown) => (await screen(shown)).split('(+/-)Ax')[1];
+        assert.equal(await report(again), await report(page));
+        await again.close();
+        await page.close();
+      }
     });
   });
 }
