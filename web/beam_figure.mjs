@@ -1,7 +1,11 @@
 // The solved beam as a student draws it: the free-body diagram, the shear
 // force and the bending moment, as one SVG. Every value is the report's own,
 // read from its lines as the program wrote them; the moment at C is the one
-// value added here.
+// value added here. Every arrow points the way the report takes it to act
+// (the load down, Ay and By up, Ax to the right, Bx to the left), labelled
+// with the value the report gives, whatever its sign. Every label fits: one
+// too wide for its place breaks between its words, and is made smaller
+// where a word still is.
 
 const SVG = 'http://www.w3.org/2000/svg';
 const LAST_QUESTION = ' Enter The Unit For The Length = ';
@@ -9,6 +13,10 @@ const A = 70; // where A, C and B stand across the figure
 const C = 200;
 const B = 330;
 const WIDTH = 400;
+const EDGE = 4; // kept clear at the figure's sides
+const FONT = 'system-ui, sans-serif';
+const SIZE = 14;
+const SMALLEST = 10; // a label is made no smaller than this; it takes more lines
 
 // The report's values, from the program's output: null when it holds no
 // whole report (a run interrupted).
@@ -38,7 +46,7 @@ function numberAfter(line, start) {
 }
 
 // The horizontal reactions as the report's case gives them: a label and the
-// way its arrow points (none for a zero reaction), at A or at B.
+// way the report takes it to act, at A or at B.
 function horizontalReactions(lines) {
   const line = (start, end) => lines.find((text) => text.startsWith(start) && text.includes(end));
   const onlyAtB = line(' Bx = ', ' <--, Acting Towards The Left');
@@ -49,7 +57,7 @@ function horizontalReactions(lines) {
     const net = line(' Ax  - Bx = ', ' -->, Acting On The Entire Beam');
     return [{ at: A, label: 'Ax - Bx', value: numberAfter(net, ' Ax  - Bx = '), points: 1 }];
   }
-  return [{ at: A, label: 'Ax', value: '0.00', points: 0 }, { at: B, label: 'Bx', value: '0.00', points: 0 }];
+  return [{ at: A, label: 'Ax', value: '0.00', points: 1 }, { at: B, label: 'Bx', value: '0.00', points: -1 }];
 }
 
 const negated = (value) => (value.startsWith('-') ? value.slice(1) : value === '0' ? value : `-${value}`);
@@ -80,74 +88,137 @@ function arrow(x1, y1, x2, y2) {
   return drawn;
 }
 
-function label(x, y, text, anchor = 'middle') {
-  return element('text', { x, y, 'text-anchor': anchor }, text);
+let measuring = null;
+function widthOf(text, size) {
+  measuring ??= document.createElement('canvas').getContext('2d');
+  measuring.font = `${size}px ${FONT}`;
+  return measuring.measureText(text).width;
 }
 
-// Which way a value as written points: 1, -1, or 0 for a zero.
-const signOf = (value) => Math.sign(Number(value));
+// `text` set to fit `room` across: on one line where it fits, else broken
+// between words (never between a name and its "="), each line filled; a word
+// too wide for a line of its own broken after its "·"; at the usual size,
+// or smaller, down to SMALLEST, where a piece is still too wide, and that
+// piece broken where even that is. Its `width` and `height` are those of its
+// box.
+function fitted(text, room) {
+  const fits = (piece, size) => widthOf(piece.trimEnd(), size) <= room;
+  const words = text.split(/(?<= )(?!= )/).flatMap((word) => (fits(word, SIZE) ? [word] : word.split(/(?<=·)/)));
+  const widest = Math.max(...words.map((word) => widthOf(word.trimEnd(), SIZE)));
+  const size = widest <= room ? SIZE : Math.max(SMALLEST, Math.floor((SIZE * room) / widest));
+  const pieces = words.flatMap((word) => (fits(word, size) ? [word] : [...word]));
+  const lines = [''];
+  for (const piece of pieces) {
+    if (lines.at(-1) !== '' && widthOf((lines.at(-1) + piece).trimEnd(), size) > room) lines.push('');
+    lines[lines.length - 1] += piece;
+  }
+  const trimmed = lines.map((line) => line.trimEnd());
+  const lineHeight = Math.round(size * 1.25);
+  return { lines: trimmed, size, lineHeight, height: trimmed.length * lineHeight,
+    width: Math.max(...trimmed.map((line) => widthOf(line, size))) };
+}
+
+// A label fitted to [lo, hi] across, centred on `x` or as near it as it
+// stays inside, its box's top at `top`.
+function label(text, x, top, [lo, hi] = [EDGE, WIDTH - EDGE]) {
+  const fit = fitted(text, hi - lo);
+  const centre = Math.min(Math.max(x, lo + fit.width / 2), hi - fit.width / 2);
+  const shown = element('text', { x: centre, y: top + fit.size, 'text-anchor': 'middle' });
+  if (fit.size !== SIZE) shown.setAttribute('font-size', fit.size);
+  if (fit.lines.length === 1) shown.textContent = text;
+  else {
+    shown.append(...fit.lines.map((line, at) => element('tspan',
+      { x: centre, dy: at === 0 ? 0 : fit.lineHeight }, line)));
+  }
+  return { shown, bottom: top + fit.height, height: fit.height };
+}
+
+// A label whose box ends at `bottom`.
+function labelAbove(text, x, bottom, across) {
+  const height = fitted(text, across ? across[1] - across[0] : WIDTH - 2 * EDGE).height;
+  return label(text, x, bottom - height, across);
+}
+
+// Each half of the figure, apart by the load's arrow at C.
+const LEFT = [EDGE, C - 8];
+const RIGHT = [C + 8, WIDTH - EDGE];
 
 // A diagram under its title, a heading a screen reader can jump to: an SVG
 // image, `height` high, named by what it shows.
-function diagram(title, height, said) {
+function diagram(title, height, said, shapes) {
   const heading = document.createElement('h3');
   heading.textContent = title;
-  const drawn = element('svg', { viewBox: `0 0 ${WIDTH} ${height}`, role: 'img',
-    class: 'beam-figure', 'aria-label': said });
+  const drawn = element('svg', { viewBox: `0 0 ${WIDTH} ${Math.ceil(height)}`, role: 'img',
+    class: 'beam-figure', 'aria-label': said, 'font-family': FONT, 'font-size': SIZE });
+  drawn.append(...shapes);
   return [heading, drawn];
 }
 
+// From the top: the load's label and its arrow down to the beam, with the
+// horizontal reactions' labels beside it, above their arrows; the beam on
+// its supports; Ay and By up to it and their labels; the length.
 function freeBody(report, unit, said) {
-  const [heading, figure] = diagram('Free-body diagram', report.Ay === undefined ? 290 : 240, said);
-  const load = withUnit(report.force, unit);
-  const down = signOf(report.force) >= 0;
-  figure.append(label(C, 20, load), down ? arrow(C, 28, C, 82) : arrow(C, 82, C, 28),
-    element('rect', { x: A, y: 86, width: B - A, height: 10, class: 'beam' }),
+  const load = label(withUnit(report.force, unit), C, EDGE);
+  const horizontal = report.horizontal.map((reaction) =>
+    [reaction, fitted(reactionLabel(reaction, unit), C - 8 - EDGE).height]);
+  const top = Math.max(load.bottom + 64, load.bottom + 16 + Math.max(...horizontal.map(([, high]) => high)));
+  const shapes = [load.shown, arrow(C, load.bottom + 6, C, top - 4),
+    element('rect', { x: A, y: top, width: B - A, height: 10, class: 'beam' }),
     // The pin at A, and the rocker on its rollers at B, as the legend draws them.
-    element('polygon', { points: `${A},96 ${A - 12},118 ${A + 12},118`, class: 'support' }),
-    element('polygon', { points: `${B},96 ${B - 12},112 ${B + 12},112`, class: 'support' }),
-    element('circle', { cx: B - 6, cy: 115, r: 3, class: 'support' }),
-    element('circle', { cx: B + 6, cy: 115, r: 3, class: 'support' }),
-    label(A, 134, 'A'), label(C, 112, 'C'), label(B, 134, 'B'),
-    element('line', { x1: A, y1: 214, x2: B, y2: 214, class: 'dimension' }),
-    element('line', { x1: A, y1: 207, x2: A, y2: 221, class: 'dimension' }),
-    element('line', { x1: B, y1: 207, x2: B, y2: 221, class: 'dimension' }),
-    label(C, 208, `L = ${withUnit(report.length, report.lengthUnit)}`));
-  for (const reaction of report.horizontal) {
-    const edge = reaction.at === A ? [4, 'start'] : [WIDTH - 4, 'end'];
-    figure.append(label(edge[0], 70, reactionLabel(reaction, unit), edge[1]));
-    if (reaction.points !== 0) {
-      const tail = reaction.at - 50 * reaction.points;
-      figure.append(arrow(tail, 91, reaction.at - 6 * reaction.points, 91));
-    }
+    element('polygon', { points: `${A},${top + 10} ${A - 12},${top + 32} ${A + 12},${top + 32}`, class: 'support' }),
+    element('polygon', { points: `${B},${top + 10} ${B - 12},${top + 26} ${B + 12},${top + 26}`, class: 'support' }),
+    element('circle', { cx: B - 6, cy: top + 29, r: 3, class: 'support' }),
+    element('circle', { cx: B + 6, cy: top + 29, r: 3, class: 'support' }),
+    label('A', A, top + 34).shown, label('C', C, top + 14).shown, label('B', B, top + 34).shown];
+  for (const [reaction] of horizontal) {
+    const side = reaction.at === A ? LEFT : RIGHT;
+    shapes.push(labelAbove(reactionLabel(reaction, unit), reaction.at, top - 12, side).shown,
+      arrow(reaction.at - 50 * reaction.points, top + 5, reaction.at - 6 * reaction.points, top + 5));
   }
+  let bottom = top + 52;
+  if (report.Ay !== undefined) {
+    const reactions = [[A, 'Ay', LEFT], [B, 'By', RIGHT]].map(([x, name, side]) => {
+      shapes.push(arrow(x, top + 96, x, top + 52));
+      const named = label(`${name} = ${withUnit(report[name], unit)}`, x, top + 98, side);
+      shapes.push(named.shown);
+      return named.bottom;
+    });
+    bottom = Math.max(...reactions);
+  }
+  const length = label(`L = ${withUnit(report.length, report.lengthUnit)}`, C, bottom + 4);
+  const line = length.bottom + 6;
+  shapes.push(length.shown,
+    element('line', { x1: A, y1: line, x2: B, y2: line, class: 'dimension' }),
+    element('line', { x1: A, y1: line - 7, x2: A, y2: line + 7, class: 'dimension' }),
+    element('line', { x1: B, y1: line - 7, x2: B, y2: line + 7, class: 'dimension' }));
+  bottom = line + 7;
   if (report.Ay === undefined) {
-    const sentence = label(C, 248, '');
-    sentence.append(element('tspan', { x: C }, 'By and Ay cannot be found '),
-      element('tspan', { x: C, dy: 18 }, 'because the length of the beam is 0.'));
-    figure.append(sentence);
-    return [heading, figure];
+    const sentence = label('By and Ay cannot be found because the length of the beam is 0.', C,
+      bottom + 16, [A - 30, B + 30]);
+    shapes.push(sentence.shown);
+    bottom = sentence.bottom;
   }
-  for (const [x, name] of [[A, 'Ay'], [B, 'By']]) {
-    const up = signOf(report[name]) >= 0;
-    figure.append(up ? arrow(x, 182, x, 138) : arrow(x, 138, x, 182),
-      label(x, 198, `${name} = ${withUnit(report[name], unit)}`));
-  }
-  return [heading, figure];
+  return diagram('Free-body diagram', bottom + 8, said, shapes);
 }
 
-// A plot along the beam, its axis 60 down: the shape through its points,
-// each label above its height, or below a negative one.
+// A plot along the beam: the shape through its points, 40 high at most,
+// and each label above its height, or below a negative one, across the
+// room it is given.
 function plot(title, said, points, labels) {
-  const [heading, figure] = diagram(title, 120, said);
-  const axis = 60;
-  figure.append(
+  const HIGH = 40;
+  const room = (above) => Math.max(HIGH, ...labels.map(([, height, text, across]) => {
+    const box = fitted(text, across[1] - across[0]).height;
+    return (height >= 0) === above ? Math.abs(height) + 6 + box : 0;
+  }));
+  const axis = EDGE + room(true);
+  const shapes = [
     element('polygon', { points: points.map(([x, y]) => `${x},${axis - y}`).join(' '), class: 'plot' }),
-    element('line', { x1: A, y1: axis, x2: B, y2: axis, class: 'axis' }));
-  for (const [x, height, text, anchor] of labels) {
-    figure.append(label(x, height >= 0 ? axis - height - 6 : axis - height + 16, text, anchor));
+    element('line', { x1: A, y1: axis, x2: B, y2: axis, class: 'axis' })];
+  for (const [x, height, text, across] of labels) {
+    shapes.push((height >= 0 ? labelAbove(text, x, axis - height - 6, across)
+      : label(text, x, axis - height + 6, across)).shown);
   }
-  return [heading, figure];
+  return diagram(title, axis + room(false) + EDGE, said, shapes);
 }
 
 // The solution's diagrams, each under its heading: the free-body diagram,
@@ -168,17 +239,20 @@ export function drawSolution(report) {
   // Heights in proportion, the larger of the two shears 40 high.
   const largest = Math.max(Math.abs(Number(left)), Math.abs(Number(right))) || 1;
   const high = (value) => (40 * Number(value)) / largest;
-  const peak = 40 * signOf(atCentre);
+  const peak = 40 * Math.sign(Number(atCentre));
   return [
     ...freeBody(report, unit, `${beam}, reactions Ay = ${withUnit(left, unit)} at A and ` +
       `By = ${withUnit(report.By, unit)} at B, ${horizontal}.`),
     ...plot('Shear force diagram', `Shear force V = ${withUnit(left, unit)} from A to C and ` +
       `V = ${withUnit(right, unit)} from C to B.`,
     [[A, 0], [A, high(left)], [C, high(left)], [C, high(right)], [B, high(right)], [B, 0]],
-    [[(A + C) / 2, high(left), `V = ${withUnit(left, unit)}`],
-      [(C + B) / 2, high(right), `V = ${withUnit(right, unit)}`]]),
+    [[(A + C) / 2, high(left), `V = ${withUnit(left, unit)}`, LEFT],
+      [(C + B) / 2, high(right), `V = ${withUnit(right, unit)}`, RIGHT]]),
+    // The moment's label kept between A and B where it is as low as the
+    // zeros beside them.
     ...plot('Bending moment diagram', `Bending moment 0 at A and B and M = ${moment} at C.`,
       [[A, 0], [C, peak], [B, 0]],
-      [[C, peak, `M = ${moment}`], [A - 8, 0, '0', 'end'], [B + 8, 0, '0', 'start']]),
+      [[C, peak, `M = ${moment}`, peak === 0 ? [A, B] : [EDGE, WIDTH - EDGE]],
+        [A - 12, 0, '0', [EDGE, A - 4]], [B + 12, 0, '0', [B + 4, WIDTH - EDGE]]]),
   ];
 }

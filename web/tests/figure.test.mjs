@@ -7,29 +7,59 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { describe, test } from 'node:test';
 import { setTimeout as sleep } from 'node:timers/promises';
-import { BROWSERS, PATIENCE, browserAndSite, ends, shows } from './screen.mjs';
+import { BROWSERS, PATIENCE, PAUSED, answered, browserAndSite, ends, shows } from './screen.mjs';
 
 const FIGURE = ['Free-body diagram', '100 kN', 'A', 'C', 'B'];
-// The answers on one line, where the load's arrow ends (82 below it, 28
-// above), and the headings and labels: all of them, or (…) some.
+const LONGEST_UNITS = `${'W'.repeat(19)} ${'W'.repeat(11)}`;
+// The answers on one line, the way each arrow points (the load, the
+// horizontal reactions, Ay and By: as the report takes them to act, whatever
+// their sign), and the headings and labels: all of them, or (…) some.
 const CASES = [
-  ['7 100 0 4 kN m', 82, [...FIGURE, 'L = 7 m', 'Bx = 4 kN', 'Ay = 50 kN', 'By = 50 kN',
+  ['7 100 0 4 kN m', '↓←↑↑', [...FIGURE, 'Bx = 4 kN', 'Ay = 50 kN', 'By = 50 kN', 'L = 7 m',
     'Shear force diagram', 'V = 50 kN', 'V = -50 kN', 'Bending moment diagram', 'M = 175 kN·m',
     '0', '0']],
-  ['0 100 0 0 kN m', 82, [...FIGURE, 'L = 0 m', 'Ax = 0.00 kN', 'Bx = 0.00 kN',
+  ['0 100 0 0 kN m', '↓→←', [...FIGURE, 'Ax = 0.00 kN', 'Bx = 0.00 kN', 'L = 0 m',
     'By and Ay cannot be found because the length of the beam is 0.']],
-  ['7 9 3 0 kN m', 82, ['…', 'Ax = 3 kN', 'Ay = 4.5 kN', 'By = 4.5 kN', 'V = -4.5 kN', 'M = 15.75 kN·m']],
-  ['10 5 5 2 N mm', 82, ['…', 'Ax - Bx = 3 N', 'Ay = 2.5 N', 'M = 12.5 N·mm']],
-  ['2147483647 2147483647 0 0 N mm', 82, ['…', 'Ay = 1073741823.5 N', 'Ax = 0.00 N',
+  ['7 9 3 0 kN m', '↓→↑↑', ['…', 'Ax = 3 kN', 'Ay = 4.5 kN', 'By = 4.5 kN', 'V = -4.5 kN', 'M = 15.75 kN·m']],
+  ['10 5 5 2 N mm', '↓→↑↑', ['…', 'Ax - Bx = 3 N', 'Ay = 2.5 N', 'M = 12.5 N·mm']],
+  ['2147483647 2147483647 0 0 N mm', '↓→←↑↑', ['…', 'Ay = 1073741823.5 N', 'Ax = 0.00 N',
     'M = 1152921503533105152.25 N·mm']],
-  ['9 -3 0 0 kN m', 28, ['…', '-3 kN', 'Ay = -1.5 kN', 'V = 1.5 kN', 'M = -6.75 kN·m']],
+  ['9 -3 0 0 kN m', '↓→←↑↑', ['…', '-3 kN', 'Ay = -1.5 kN', 'V = 1.5 kN', 'M = -6.75 kN·m']],
+  ['7 -100 0 -4 kN m', '↓←↑↑', ['…', '-100 kN', 'Bx = -4 kN', 'Ay = -50 kN', 'By = -50 kN']],
+  ['0 0 0 0 kN m', '↓→←', ['…', '0 kN', 'Ax = 0.00 kN']],
+  [`2147483647 -2147483648 -2147483648 2147483647 ${LONGEST_UNITS}`, '↓→↑↑', ['…']],
+  [`-2147483647 2147483647 5 0 ${LONGEST_UNITS}`, '↓→↑↑', ['…']],
+  [`0 -2147483648 0 0 ${LONGEST_UNITS}`, '↓→←', ['…']],
+  ['25 25 0 3 kilonewtons metres', '↓←↑↑', ['…', 'Ay = 12.5 kilonewtons', 'By = 12.5 kilonewtons']],
 ];
+
+// Run in the page: the way each arrow of the free-body diagram points, and
+// every label of the figure cut off at its diagram's edge or over another.
+function drawn() {
+  const way = (line) => {
+    const [x1, y1, x2, y2] = ['x1', 'y1', 'x2', 'y2'].map((end) => Number(line.getAttribute(end)));
+    return x2 > x1 ? '→' : x2 < x1 ? '←' : y2 > y1 ? '↓' : '↑';
+  };
+  const faults = [...document.querySelectorAll('#solution svg')].flatMap((svg) => {
+    const [, , width, height] = svg.getAttribute('viewBox').split(' ').map(Number);
+    const boxes = [...svg.querySelectorAll('text')].map((text) => [text.textContent, text.getBBox()]);
+    const apart = (one, other) => one.x + one.width <= other.x || other.x + other.width <= one.x ||
+      one.y + one.height <= other.y || other.y + other.height <= one.y;
+    return boxes.flatMap(([text, box], at) => [
+      ...(box.x < 0 || box.y < 0 || box.x + box.width > width || box.y + box.height > height
+        ? [`${text} cut off`] : []),
+      ...boxes.slice(at + 1).filter(([, other]) => !apart(box, other)).map(([other]) => `${text} over ${other}`)]);
+  });
+  return [[...document.querySelectorAll('#solution svg')[0].querySelectorAll('.arrow line')]
+    .map(way).join(''), faults];
+}
 
 async function solved(page, answers) {
   await shows(page, 'Enter Value 1');
   await page.keyboard.type(`${answers}\n`);
   await page.waitForSelector('#solution:not([hidden]) svg', { timeout: PATIENCE });
-  return page.$$eval('#solution .figure :is(h3, text)', (texts) => texts.map((text) => text.textContent));
+  return page.$$eval('#solution .figure :is(h3, text)', (texts) => texts.map((text) => // its lines, as said
+    (text.childElementCount > 0 ? [...text.children].map((line) => line.textContent).join(' ') : text.textContent)));
 }
 
 for (const [name, launch] of Object.entries(BROWSERS)) {
@@ -39,12 +69,11 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
     test('the figure of each case, drawn at the pause, gone in a new run', async () => {
       const page = await held.browser.newPage();
       await page.goto(held.site.url);
-      for (const [answers, loadEnd, [some, ...expected]] of CASES) {
-        const drawn = await solved(page, answers);
-        if (some !== '…') assert.deepEqual(drawn, [some, ...expected]);
-        else assert.deepEqual(expected.filter((text) => !drawn.includes(text)), [], answers);
-        assert.equal(await page.$eval('#solution .arrow line', (line) => line.getAttribute('y2')),
-          String(loadEnd), answers);
+      for (const [answers, arrows, [some, ...expected]] of CASES) {
+        const texts = await solved(page, answers);
+        if (some !== '…') assert.deepEqual(texts, [some, ...expected]);
+        else assert.deepEqual(expected.filter((text) => !texts.includes(text)), [], answers);
+        assert.deepEqual(await page.evaluate(drawn), [arrows, []], answers);
         await page.keyboard.press('q');
         await ends(page);
         await page.keyboard.press('Enter');
@@ -53,6 +82,30 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
     });
 
     if (name !== 'chromium') return;
+
+    test('at the pause the report\'s end is in view; a new run never shows an earlier solution', async () => {
+      const page = await held.browser.newPage();
+      await page.setViewport({ width: 1366, height: 650 });
+      await page.setBypassServiceWorker(true);
+      await page.setRequestInterception(true);
+      page.on('request', (request) => { // the solution's module over a slow network
+        setTimeout(() => request.continue(), request.url().endsWith('/solution.mjs') ? 1500 : 0);
+      });
+      await page.goto(held.site.url);
+      await answered(page);
+      assert.deepEqual(await page.evaluate(() => {
+        const closing = [...document.querySelectorAll('.xterm-rows > div')]
+          .find((row) => row.textContent.startsWith('Press Any Key')).getBoundingClientRect();
+        return [closing.top >= 0 && closing.bottom <= innerHeight, document.getElementById('status').textContent];
+      }), [true, PAUSED]);
+      await page.keyboard.press('q');
+      await ends(page);
+      await page.keyboard.press('Enter');
+      await sleep(2500);
+      assert.deepEqual(await page.$eval('#solution', (panel) => [panel.hidden, panel.textContent.includes('100 kN')]),
+        [true, false]);
+      assert.deepEqual((await solved(page, '7 9 3 0 kN m')).slice(0, 2), ['Free-body diagram', '9 kN']);
+    });
 
     test('copy, save and print the solution; the keyboard stays with the terminal', async () => {
       const page = await held.browser.newPage();
@@ -82,8 +135,9 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
         const shown = (selector) => getComputedStyle(document.querySelector(selector)).display !== 'none';
         const printed = document.getElementById('transcript');
         const line = printed.appendChild(document.createElement('span'));
-        line.textContent = 'x'.repeat(120); // the widest line fits
-        const fits = line.getBoundingClientRect().width <= printed.clientWidth;
+        line.textContent = 'x'.repeat(120); // the widest line fits, unwrapped
+        const fits = line.getClientRects().length === 1 &&
+          line.getBoundingClientRect().width <= printed.clientWidth;
         line.remove();
         return [fits, /monospace/.test(getComputedStyle(printed).fontFamily), printed.textContent,
           ['#terminal', '#status', '.controls', '#solution .actions', '#solution svg'].map(shown)];
