@@ -9,11 +9,11 @@
 // which the program reads as white space between answers, is a space.
 
 const encoder = new TextEncoder();
-const characters = new Intl.Segmenter('en', { granularity: 'grapheme' });
+let characters = null; // made at the first Backspace: it is not free
 const BLANKS = new Set(['\t', '\v', '\f']);
 const ERASE_BELOW = '\x1b[J';
 // Backspace at a row's start goes back to the end of the row a long line
-// wrapped from.
+// wrapped from: set with each erasing, as a new run resets it.
 const REVERSE_WRAPAROUND = '\x1b[?45h';
 
 export class Interrupted extends Error {
@@ -34,7 +34,6 @@ export class TerminalHost {
     this.transcript = ''; // that, and each line as it was sent
     this.decoder = new TextDecoder();
     this.onWait = () => {}; // told 'read' or 'key' when the program waits
-    terminal.write(REVERSE_WRAPAROUND);
   }
 
   get waitingForKey() {
@@ -91,6 +90,7 @@ export class TerminalHost {
       this.terminal.write('\r\n');
       this.send(`${this.line}\n`);
     } else if (key === '\x7f' || key === '\b') {
+      characters ??= new Intl.Segmenter('en', { granularity: 'grapheme' });
       this.erase([...characters.segment(this.line)].at(-1)?.segment ?? '');
     } else if (key === '\x15') { // Ctrl+U
       this.erase(this.line);
@@ -118,7 +118,7 @@ export class TerminalHost {
   erase(end) {
     if (end === '') return;
     this.line = this.line.slice(0, -end.length);
-    this.terminal.write(`${'\b'.repeat(cellsOf(this.terminal, end))}${ERASE_BELOW}`);
+    this.terminal.write(`${REVERSE_WRAPAROUND}${'\b'.repeat(cellsOf(this.terminal, end))}${ERASE_BELOW}`);
   }
 
   send(text) {
