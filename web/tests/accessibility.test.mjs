@@ -2,7 +2,7 @@
 // Firefox: Tab at every stage, the buttons worked by keys, what the live
 // region is told through a run, and axe-core's WCAG 2.2 A and AA rules; in
 // Chromium also the accessibility tree, focus rings, forced colours, 320 and
-// 640 pixels.
+// 640 pixels, and a dark theme.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { describe, test } from 'node:test';
@@ -137,6 +137,48 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
         await page.setViewport({ width, height: 800 });
         assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), `${width} px`);
       }
+      await page.close();
+    });
+
+    // A dark system theme: the page dark with light text, the figure's text
+    // and shapes with enough contrast on its background (4.5 and 3), axe
+    // clean at the first question and at the pause; on paper, dark on white.
+    test('a dark theme, and dark on white in print', async () => {
+      const page = await held.browser.newPage();
+      await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+      await page.goto(held.site.url);
+      await shows(page, 'Enter Value 1');
+      assert.deepEqual(await page.evaluate(AUDIT), [], 'the first question');
+      await page.keyboard.type('7 -100 0 4 kN m\n');
+      await page.waitForSelector('#solution:not([hidden]) svg');
+      assert.deepEqual(await page.evaluate(AUDIT), [], 'the pause');
+      const colours = () => page.evaluate(() => {
+        const luminance = (colour) => {
+          const [r, g, b] = colour.match(/[\d.]+/g).slice(0, 3).map((value) => {
+            const channel = value / 255;
+            return channel <= 0.04045 ? channel / 12.92 : ((channel + 0.055) / 1.055) ** 2.4;
+          });
+          return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+        };
+        const contrast = (one, other) => {
+          const [light, dark] = [luminance(one), luminance(other)].sort((a, b) => b - a);
+          return (light + 0.05) / (dark + 0.05);
+        };
+        const body = getComputedStyle(document.body);
+        const paper = getComputedStyle(document.querySelector('.figure')).backgroundColor;
+        const faint = [...document.querySelectorAll('.beam-figure :is(text, line, polygon, rect, circle)')]
+          .filter((shape) => {
+            const { fill, stroke } = getComputedStyle(shape);
+            const seen = Math.max(...[fill, stroke].filter((colour) => colour.startsWith('rgb'))
+              .map((colour) => contrast(colour, paper)));
+            return seen < (shape.localName === 'text' ? 4.5 : 3);
+          }).map((shape) => `${shape.localName}.${shape.getAttribute('class')}`);
+        return [luminance(body.backgroundColor) < 0.05, contrast(body.color, body.backgroundColor) >= 7,
+          luminance(paper) < 0.05, faint];
+      });
+      assert.deepEqual(await colours(), [true, true, true, []]);
+      await page.emulateMediaType('print');
+      assert.deepEqual(await colours(), [false, true, false, []]);
       await page.close();
     });
   });
