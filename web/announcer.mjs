@@ -5,7 +5,8 @@
 // transcript, to be read line by line, has a text alternative in place of the
 // drawing of the beam in characters.
 
-const KEPT = 3; // tellings left in the region; older ones go
+const KEPT = 3; // announcements left in the region; older ones go
+const APART = 400; // milliseconds at least between announcements
 const DASH_RULE = `${'-'.repeat(58)} `;
 const DRAWING_TOP = `${' '.repeat(29)}!`;
 const DRAWING_BOTTOM = 'Length(L)';
@@ -56,6 +57,9 @@ export class Announcer {
   constructor(region) {
     this.region = region;
     this.asked = -1; // where the question last told stands in this run's output
+    this.gathering = null; // the lines told in this moment
+    this.waiting = []; // announcements not yet added
+    this.pause = null; // while the last one added stands alone
   }
 
   // What the status line says.
@@ -82,12 +86,31 @@ export class Announcer {
     this.tell([question(output)]);
   }
 
-  // One telling, one paragraph: its lines are said in their order, as one
-  // announcement.
+  // What is told in one moment is one announcement, one paragraph, its lines
+  // said in their order. Announcements are added one at a time, apart, in
+  // the order they are made: a browser may report nodes added together in
+  // any order, and a screen reader still busy may pass over an announcement
+  // when the next one is already waiting.
   tell(lines) {
+    if (this.gathering) {
+      this.gathering.push(...lines);
+      return;
+    }
+    this.gathering = [...lines];
+    queueMicrotask(() => {
+      this.waiting.push(this.gathering.join('\n'));
+      this.gathering = null;
+      if (!this.pause) this.next();
+    });
+  }
+
+  next() {
+    this.pause = null;
+    if (this.waiting.length === 0) return;
     const told = document.createElement('p');
-    told.textContent = lines.join('\n');
+    told.textContent = this.waiting.shift();
     this.region.append(told);
     while (this.region.childElementCount > KEPT) this.region.firstElementChild.remove();
+    this.pause = setTimeout(() => this.next(), APART);
   }
 }

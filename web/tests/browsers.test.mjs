@@ -72,7 +72,8 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       await paste(page, '7 100 0 4 kN m\n\n');
       await ends(page);
       await page.waitForSelector('#solution:not([hidden]) svg', { timeout: PATIENCE });
-      assert.equal(await page.$eval('#told', (region) => region.textContent.includes('Bx = 4 kN')), true);
+      await page.waitForFunction(() => document.getElementById('told').textContent.includes('Bx = 4 kN'),
+        { timeout: PATIENCE });
       await page.click('#solution .save');
       assert.match(await status(page), /saved as/);
     });

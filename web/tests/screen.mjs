@@ -58,6 +58,17 @@ export function recordTold() {
   }))).observe(document, { subtree: true, childList: true });
 }
 
+// What was told, once its last announcement is `last`.
+export async function told(page, last) {
+  await page.waitForFunction((text) => window.told.at(-1) === text, { timeout: PATIENCE }, last);
+  return page.evaluate(() => window.told);
+}
+
+// What is told at the pause of a run whose report has only Bx: its results
+// and closing message, and the status line.
+export const TOLD_AT_PAUSE = 'Ay = 50 kN\nBy = 50 kN\nBx = 4 kN, Acting Towards The Left Side Of The Beam\n' +
+  `${REPORT_END}\n${PAUSED}`;
+
 export const status = (page) => page.$eval('#status', (element) => element.textContent);
 
 // A file of the built site, opened from disk.
