@@ -17,7 +17,8 @@ web="cmake ninja-build clang lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-
      libclang-rt-14-dev-wasm32 binaryen python3"
 ci="$test $web g++-11 libclang-rt-14-dev libc++-dev libc++abi-dev clang-format clang-tidy cppcheck
     valgrind strace time dpkg-dev lintian mandoc git g++-mingw-w64-x86-64 wine wine64
-    chromium firefox-esr webkit2gtk-driver xvfb xauth"
+    chromium firefox-esr webkit2gtk-driver xvfb xauth
+    dbus-daemon dbus-bin at-spi2-core orca xdotool matchbox-window-manager"
 
 case "${1-}" in
 run) wanted=$run ;;
