@@ -5,7 +5,7 @@
 //   node web/run.mjs [beam-reactions.wasm] < answers.txt
 import { readFileSync, writeSync } from 'node:fs';
 import { setTimeout as nextTick } from 'node:timers/promises';
-import { runProgram } from './driver.mjs';
+import { runProgram } from './site/driver.mjs';
 
 const wasm = process.argv[2] ??
   new URL('../build/web/site/beam-reactions.wasm', import.meta.url);

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { results } from '../announcer.mjs';
+import { results } from '../site/announcer.mjs';
 
 const output = (name) => readFileSync(join(process.env.BEAM_GOLDEN, `${name}.out`), 'latin1');
 

@@ -3,7 +3,7 @@
 // long for a link, each answer only as far as the program reads it.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { LONGEST, linkTo, readLink } from '../link.mjs';
+import { LONGEST, linkTo, readLink } from '../site/link.mjs';
 
 const PAGE = 'https://example.org/beam/index.html';
 const LONG = 'x'.repeat(LONGEST);

@@ -48,8 +48,8 @@ test('a new build: said in the status line, the old cache gone after the reload'
   const { site, page } = await visited(await browser.createBrowserContext(), folder);
   const [first] = await page.evaluate(() => caches.keys());
   appendFileSync(join(folder, 'page.css'), '/* the next build */\n');
-  execFileSync(process.execPath, [join(SOURCES, 'make_service_worker.mjs'),
-    join(SOURCES, 'service_worker.js'), join(folder, 'service_worker.js'),
+  execFileSync(process.execPath, [join(SOURCES, 'scripts/make_service_worker.mjs'),
+    join(SOURCES, 'site/service_worker.js'), join(folder, 'service_worker.js'),
     ...readdirSync(folder).filter((file) => !/^(service_worker\.js|beam-reactions\.html)$/.test(file))
       .map((file) => join(folder, file))]);
   await page.reload();
