@@ -3,7 +3,11 @@
 // text area loses on Enter; a native field holds each answer as it is shown,
 // and Enter or Send hands it over whole, once. A pasted row or column of
 // cells keeps its answers apart: its Tabs and line ends are spaces.
-import { question } from './announcer.mjs';
+//
+// A keyboard reaches the field, then End input and Stop, which stand for
+// Ctrl+D and Ctrl+C; a screen reader hears the field named "Answer". On a
+// touch screen a tap on the terminal brings up the field's keyboard, or ends
+// the closing pause.
 
 const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock', 'NumLock',
   'ScrollLock', 'Fn', 'Unidentified', 'Process']);
@@ -13,14 +17,15 @@ const MODIFIERS = new Set(['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsL
 const IOS = /iPhone|iPad|iPod/.test(navigator.userAgent) ||
   (/Macintosh/.test(navigator.userAgent) && navigator.maxTouchPoints > 1);
 const NUMBER_KEYBOARD = IOS ? 'text' : 'numeric';
+const TOUCH = matchMedia('(pointer: coarse)').matches;
 
 export class AnswerLine {
-  // `host()` is the run's terminal host, or null between runs; `idle()` is
-  // called for Enter between runs.
-  constructor(form, host, idle) {
+  // `terminal` is the page's; `run()` the run going on, or null between
+  // runs; `idle()` is called for Enter between runs.
+  constructor(form, terminal, run, idle) {
     this.form = form;
     this.field = form.querySelector('input');
-    this.host = host;
+    this.run = run;
     this.idle = idle;
     this.sent = false; // the last thing that happened was a send
     this.field.addEventListener('keydown', (event) => this.keyDown(event));
@@ -34,6 +39,14 @@ export class AnswerLine {
     });
     form.querySelector('.end-input').addEventListener('click', () => this.control('\x04'));
     form.querySelector('.stop').addEventListener('click', () => this.control('\x03'));
+    terminal.element.parentElement.addEventListener('pointerup', (event) => {
+      if (event.pointerType === 'mouse') return;
+      if (this.run()?.waitingForKey) this.endPause();
+      else if (this.shown) this.focus();
+    });
+    terminal.textarea.addEventListener('focus', () => {
+      if (TOUCH && this.shown) this.focus();
+    });
   }
 
   get shown() {
@@ -48,15 +61,15 @@ export class AnswerLine {
     this.field.focus();
   }
 
-  // The program asks its next question, the last in `output`: digits and a
-  // minus sign for the numbers, the full keyboard for the units.
-  asked(output) {
-    this.field.inputMode = question(output).startsWith('Enter The Unit') ? 'text' : NUMBER_KEYBOARD;
+  // The program asks `question`: digits and a minus sign for a number, the
+  // full keyboard for a unit.
+  asked(question) {
+    this.field.inputMode = question?.answer === 'unit' ? 'text' : NUMBER_KEYBOARD;
   }
 
   keyDown(event) {
     if (event.key === 'Tab') return; // it leaves the line, as from any field
-    if (this.host()?.waitingForKey) {
+    if (this.run()?.waitingForKey) {
       if (!MODIFIERS.has(event.key) || event.key === 'Enter') {
         event.preventDefault();
         this.sent = false; // a key of its own, not the end of the last answer
@@ -79,7 +92,7 @@ export class AnswerLine {
     const lineBreak = event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph';
     if (lineBreak && this.sent) {
       event.preventDefault();
-    } else if (this.host()?.waitingForKey) {
+    } else if (this.run()?.waitingForKey) {
       event.preventDefault();
       this.endPause();
     } else if (lineBreak) {
@@ -93,7 +106,7 @@ export class AnswerLine {
     const pasted = event.clipboardData?.getData('text/plain');
     if (!pasted) return;
     event.preventDefault();
-    if (this.host()?.waitingForKey) {
+    if (this.run()?.waitingForKey) {
       this.endPause();
       return;
     }
@@ -105,7 +118,7 @@ export class AnswerLine {
 
   lineBreak() {
     if (this.sent) return;
-    if (!this.host()) {
+    if (!this.run()) {
       this.idle();
       return;
     }
@@ -117,14 +130,14 @@ export class AnswerLine {
   // Emptying the field also ends a word the keyboard is still composing, so
   // that nothing of it comes back into the next answer.
   hand(keys) {
-    this.host()?.take(keys);
+    this.run()?.take(keys);
     this.field.value = '';
   }
 
   // Ctrl+D and Ctrl+C, for keyboards without them: the line as it is, then
   // the key.
   control(key) {
-    if (this.host()?.waitingForKey) {
+    if (this.run()?.waitingForKey) {
       this.endPause();
       return;
     }
@@ -133,6 +146,6 @@ export class AnswerLine {
   }
 
   endPause() {
-    if (this.host()?.waitingForKey) this.host().take(' ');
+    this.run()?.endPause();
   }
 }

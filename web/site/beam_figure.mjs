@@ -1,14 +1,14 @@
 // The solved beam as a student draws it: the free-body diagram, the shear
-// force and the bending moment, as one SVG. Every value is the report's own,
-// read from its lines as the program wrote them; the moment at C is the one
-// value added here. Every arrow points the way the report takes it to act
+// force and the bending moment, each an SVG image under its heading, named by
+// what it shows for a screen reader; a keyboard passes them by. Every value
+// is the report's own, as the program wrote it; the moment at C is the one
+// value worked out here. Every arrow points the way the report takes it to act
 // (the load down, Ay and By up, Ax to the right, Bx to the left), labelled
 // with the value the report gives, whatever its sign. Every label fits: one
 // too wide for its place breaks between its words, and is made smaller
 // where a word still is.
 
 const SVG = 'http://www.w3.org/2000/svg';
-const LAST_QUESTION = ' Enter The Unit For The Length = ';
 const A = 70; // where A, C and B stand across the figure
 const C = 200;
 const B = 330;
@@ -18,51 +18,11 @@ const FONT = 'system-ui, sans-serif';
 const SIZE = 14;
 const SMALLEST = 10; // a label is made no smaller than this; it takes more lines
 
-// The report's values, from the program's output: null when it holds no
-// whole report (a run interrupted).
-export function readReport(output) {
-  const start = output.lastIndexOf(LAST_QUESTION);
-  const lines = output.slice(start + LAST_QUESTION.length).split('\n');
-  if (start < 0 || !lines[0].endsWith(' Eq-1')) return null;
-  const force = lines[0].slice('Ay + By = '.length, -' Eq-1'.length);
-  const length = lines[5].slice(' ==> '.length, lines[5].indexOf(' / 2 = '));
-  const centre = lines[6].slice(' The Center Of The Force = '.length);
-  const report = {
-    force,
-    length,
-    forceUnit: lines[3].slice(` The Acting Vertial Force Is ${force} `.length),
-    lengthUnit: centre.slice(centre.indexOf(' ') + 1),
-    horizontal: horizontalReactions(lines),
-  };
-  if (length !== '0') {
-    report.Ay = numberAfter(lines[19], ' Ay = ');
-    report.By = numberAfter(lines[20], ' By = ');
-  }
-  return report;
-}
-
-function numberAfter(line, start) {
-  return line.slice(start.length).split(' ')[0];
-}
-
-// The horizontal reactions as the report's case gives them: a label and the
-// way the report takes it to act, at A or at B.
-function horizontalReactions(lines) {
-  const line = (start, end) => lines.find((text) => text.startsWith(start) && text.includes(end));
-  const onlyAtB = line(' Bx = ', ' <--, Acting Towards The Left');
-  if (onlyAtB) return [{ at: B, label: 'Bx', value: numberAfter(onlyAtB, ' Bx = '), points: -1 }];
-  const onlyAtA = line(' Ax  = ', ' -->, Acting Towards The Right');
-  if (onlyAtA) return [{ at: A, label: 'Ax', value: numberAfter(onlyAtA, ' Ax  = '), points: 1 }];
-  if (line(' Next Equation', '')) {
-    const net = line(' Ax  - Bx = ', ' -->, Acting On The Entire Beam');
-    return [{ at: A, label: 'Ax - Bx', value: numberAfter(net, ' Ax  - Bx = '), points: 1 }];
-  }
-  return [{ at: A, label: 'Ax', value: '0.00', points: 1 }, { at: B, label: 'Bx', value: '0.00', points: -1 }];
-}
-
 const negated = (value) => (value.startsWith('-') ? value.slice(1) : value === '0' ? value : `-${value}`);
 const withUnit = (value, unit) => (unit ? `${value} ${unit}` : value);
-const reactionLabel = (reaction, unit) => `${reaction.label} = ${withUnit(reaction.value, unit)}`;
+const reactionLabel = (reaction, unit) => `${reaction.name} = ${withUnit(reaction.value, unit)}`;
+const WHERE = { A, B };
+const WAY = { right: 1, left: -1 };
 
 // The force times the length over four, exact at any size: in quarters.
 export function momentAtCentre(force, length) {
@@ -171,9 +131,9 @@ function freeBody(report, unit, said) {
     element('circle', { cx: B + 6, cy: top + 29, r: 3, class: 'support' }),
     label('A', A, top + 34).shown, label('C', C, top + 14).shown, label('B', B, top + 34).shown];
   for (const [reaction] of horizontal) {
-    const side = reaction.at === A ? LEFT : RIGHT;
-    shapes.push(labelAbove(reactionLabel(reaction, unit), reaction.at, top - 12, side).shown,
-      arrow(reaction.at - 50 * reaction.points, top + 5, reaction.at - 6 * reaction.points, top + 5));
+    const [x, points] = [WHERE[reaction.at], WAY[reaction.toward]];
+    shapes.push(labelAbove(reactionLabel(reaction, unit), x, top - 12, reaction.at === 'A' ? LEFT : RIGHT).shown,
+      arrow(x - 50 * points, top + 5, x - 6 * points, top + 5));
   }
   let bottom = top + 52;
   if (report.Ay !== undefined) {

@@ -1,4 +1,5 @@
-// Runs beam-reactions.wasm for a host: the page, or node (run.mjs).
+// Loads beam-reactions.wasm for the page, and runs it for a host: the page,
+// or node (run.mjs).
 //
 // The program reads its answers and waits for its closing key synchronously;
 // the host answers later. The module is built with binaryen's asyncify, which
@@ -16,6 +17,33 @@ const FILETYPE_CHARACTER_DEVICE = 2;
 const UNWINDING = 1;
 const REWINDING = 2;
 const PAGE = 65536;
+
+// The page's program, compiled: carried in the page itself by the single-file
+// edition, else fetched beside it and compiled as it arrives.
+export async function loadProgram() {
+  if (typeof WebAssembly !== 'object') {
+    throw new Error('this browser does not run WebAssembly');
+  }
+  const carried = document.getElementById('program-bytes');
+  if (carried) return WebAssembly.compile(fromBase64(carried.textContent));
+  const fetchProgram = () => fetch('beam-reactions.wasm', { credentials: 'same-origin' });
+  try {
+    return await WebAssembly.compileStreaming(fetchProgram());
+  } catch {
+    // Sent with another content type, or not at all: compiled from its bytes.
+    const response = await fetchProgram();
+    if (!response.ok) throw new Error(`the server answered ${response.status}`);
+    return WebAssembly.compile(await response.arrayBuffer());
+  }
+}
+
+function fromBase64(text) {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let at = 0; at < binary.length; at += 1) bytes[at] = binary.charCodeAt(at);
+  return bytes;
+}
 
 class ProgramExit {
   constructor(status) {

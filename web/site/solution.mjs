@@ -1,11 +1,15 @@
 // The solution as a student hands it in: the solved beam drawn below the
 // terminal once the report is written, and the whole transcript to copy,
-// save as a text file or print.
-import { readableTranscript } from './announcer.mjs';
-import { drawSolution, readReport } from './beam_figure.mjs';
+// save as a text file or print. A keyboard reaches Copy solution, Copy link,
+// Save solution and Print in turn, and a button worked from it keeps the
+// focus; a screen reader finds the transcript under its own heading, the
+// banner's drawing in characters read as one image named by what it shows.
+import { drawSolution } from './beam_figure.mjs';
 import { linkTo } from './link.mjs';
 
 const FILE_NAME = 'beam-reactions-solution.txt';
+const DRAWING = 'A drawing of the beam: a force pointing down at its centre C, the pin joint at ' +
+  'Pt-A on the left, the rocker at Pt-B on the right, and the length L from A to B.';
 
 export class Solution {
   // `giveBack()` returns the keyboard to where the answers are typed.
@@ -30,15 +34,17 @@ export class Solution {
     }
   }
 
-  // The run's report is written: its `output` is what the program wrote,
-  // its `transcript` the screen's text, its `input` what was answered, and
-  // whether that `ended`.
-  show({ output, transcript, input, ended }) {
-    const report = readReport(output);
-    if (!report) return;
+  // The run's report is written: `report` its values, `transcript` the
+  // screen's text in its parts, and `answered` what the run read, its
+  // `input` and whether that `ended`.
+  show(report, { before, drawing, after }, answered) {
+    const named = document.createElement('span');
+    named.setAttribute('role', 'img');
+    named.setAttribute('aria-label', DRAWING);
+    named.textContent = drawing;
     this.figure.replaceChildren(...drawSolution(report));
-    this.printed.replaceChildren(...readableTranscript(transcript));
-    this.answered = { input, ended };
+    this.printed.replaceChildren(before, ...(drawing ? [named] : []), after);
+    this.answered = answered;
     this.panel.hidden = false;
   }
 
