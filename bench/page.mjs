@@ -14,7 +14,7 @@
 // than a second to its report. A first question's target is 1.25 times its
 // floor's time; one over it is reported as such, and fails only past the
 // target by more than the ratio's spread between runs on this machine
-// (NOISE; the README says how it was measured), which no page as fast as
+// (NOISE; bench/README.md says how it was measured), which no page as fast as
 // today's reaches.
 import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
