@@ -23,12 +23,14 @@ int aboveStandardStreams(int opened) {
 
 // Whether writing to `fd` puts text on the user's terminal: it was opened for
 // writing, and it is the controlling terminal itself or, when there is none,
-// the terminal the answers come from.
+// the terminal the answers come from. A terminal has a foreground process
+// group to tell only to the processes it controls. (Its session would say
+// as much, but qemu-user's emulation answers 0 for every terminal's.)
 bool showsOnUsersTerminal(int fd) {
     if (isatty(fd) != 1 || (fcntl(fd, F_GETFL) & O_ACCMODE) == O_RDONLY) {
         return false;
     }
-    if (tcgetsid(fd) == getsid(0)) {
+    if (tcgetpgrp(fd) != -1) {
         return true;
     }
     const int controlling = openTerminal(O_RDONLY);
