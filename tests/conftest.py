@@ -2,6 +2,7 @@
 files are."""
 
 import os
+import shlex
 
 import pytest
 
@@ -9,6 +10,7 @@ import pytest
 def pytest_addoption(parser):
     parser.addoption("--program", required=True, help="the built beam-reactions")
     parser.addoption("--wine", action="store_true", help="the program is the .exe, run under wine")
+    parser.addoption("--emulator", default="", help="the command a cross-built program runs under")
     parser.addoption("--golden", required=True, help="the folder of expected files")
     parser.addoption("--checker", help="the command that checks a whole run's invariants")
     parser.addoption("--failing-wait", help="a library whose waits all fail, to preload")
@@ -31,10 +33,17 @@ def wine(request):
 
 
 @pytest.fixture(scope="session")
-def program(request, wine):
+def emulator(request):
+    """The command a cross-built program and checker start under, as words;
+    none for the machine's own."""
+    return shlex.split(request.config.getoption("--emulator"))
+
+
+@pytest.fixture(scope="session")
+def program(request, wine, emulator):
     """The command that starts the program."""
     exe = request.config.getoption("--program")
-    return ["wine", exe] if wine else [exe]
+    return ["wine", exe] if wine else [*emulator, exe]
 
 
 @pytest.fixture(scope="session")

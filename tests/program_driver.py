@@ -128,7 +128,7 @@ class TerminalRun:
         if output in ("pipe", "other-terminal", "read-only-terminal"):
             self._opened.append(stdout)
         if copies > 1:
-            command = ["sh", "-c", " & ".join(['"$0"'] * copies) + "; wait", *command]
+            command = ["sh", "-c", " & ".join(['"$@"'] * copies) + "; wait", "sh", *command]
         stdin = self.slave
         if answers not in (None, "closed"):
             stdin = os.open(answers, os.O_RDONLY)

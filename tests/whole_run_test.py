@@ -93,12 +93,13 @@ HOSTILE = [
 
 @pytest.mark.parametrize("answers, output", [row[1:] for row in HOSTILE],
                          ids=[row[0] for row in HOSTILE])
-def test_hostile_run(answers, output, program, posix, request):
+def test_hostile_run(answers, output, program, posix, emulator, request):
     if output == "full" and not os.path.exists("/dev/full"):
         pytest.skip("this system has no /dev/full, a device whose every write fails")
     result = run_without_terminal(program, answers, output=output)
     check_clean_end(result)
     if output == "pipe":
         checker = request.config.getoption("--checker")
-        check = subprocess.run([checker], input=result.stdout, capture_output=True, check=False)
+        check = subprocess.run([*emulator, checker], input=result.stdout, capture_output=True,
+                               check=False)
         assert check.returncode == 0, check.stdout.decode()
