@@ -64,12 +64,12 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# The packages' file times are SOURCE_DATE_EPOCH as well.
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake
+# Read by cpack: the packages' file times are SOURCE_DATE_EPOCH as well.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
      "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n"
      "    set(ENV{SOURCE_DATE_EPOCH} \"${SOURCE_DATE_EPOCH}\")\n"
      "endif()\n")
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
@@ -84,5 +84,13 @@ else()
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(BEAM_DEBIAN_ARCH)  # a cross build's, named by its toolchain
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${BEAM_DEBIAN_ARCH})
+    file(APPEND ${CPACK_PROJECT_CONFIG_FILE}
+         "set(BEAM_CROSS_LIBRARIES /usr/${BEAM_TRIPLET}/lib)\n"
+         "set(BEAM_PROGRAM ${CMAKE_CURRENT_BINARY_DIR}/beam-reactions)\n"
+         "include(${CMAKE_CURRENT_SOURCE_DIR}/packaging/cross_depends.cmake)\n")
+else()
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+endif()
 include(CPack)
