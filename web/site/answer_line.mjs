@@ -70,7 +70,7 @@ export class AnswerLine {
   keyDown(event) {
     if (event.key === 'Tab') return; // it leaves the line, as from any field
     if (this.run()?.waitingForKey) {
-      if (!MODIFIERS.has(event.key) || event.key === 'Enter') {
+      if (!MODIFIERS.has(event.key)) {
         event.preventDefault();
         this.sent = false; // a key of its own, not the end of the last answer
         this.endPause();

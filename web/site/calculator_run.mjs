@@ -174,7 +174,7 @@ class TerminalHost {
       this.erase([...characters.segment(this.line)].at(-1)?.segment ?? '');
     } else if (key === '\x15') { // Ctrl+U
       this.erase(this.line);
-    } else if (key === '\x04') { // Ctrl+D: the line as it is, or the end
+    } else if (key === CTRL_D) { // the line as it is, or the end
       if (this.line === '') this.ended = true;
       this.send(this.line);
     } else if (BLANKS.has(key)) {
@@ -183,7 +183,7 @@ class TerminalHost {
       this.terminal.write('^C');
       this.reader?.reject(new Interrupted());
       this.reader = null;
-    } else if (key >= ' ' && key !== '\x7f') { // arrows and other controls do nothing
+    } else if (key >= ' ') { // arrows and other controls do nothing
       this.type(key);
     }
   }

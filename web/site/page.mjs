@@ -111,8 +111,10 @@ async function start({ answers, ended, refused } = {}) {
   current.addEventListener('report', () => {
     waits();
     const report = readReport(current.output);
-    announcer.tell(report.told);
-    showSolution(current, report);
+    if (report) { // none only where the output is not this program's
+      announcer.tell(report.told);
+      showSolution(current, report);
+    }
     if (!current.waitingForKey) return; // a key typed ahead has ended the pause
     say(PAUSED);
     status.scrollIntoView({ block: 'nearest' }); // the report's end in view, and this
