@@ -17,6 +17,7 @@ const EDGE = 4; // kept clear at the figure's sides
 const FONT = 'system-ui, sans-serif';
 const SIZE = 14;
 const SMALLEST = 10; // a label is made no smaller than this; it takes more lines
+const NOT_FOUND = 'By and Ay cannot be found because the length of the beam is 0.'; // a zero length
 
 const negated = (value) => (value.startsWith('-') ? value.slice(1) : value === '0' ? value : `-${value}`);
 const withUnit = (value, unit) => (unit ? `${value} ${unit}` : value);
@@ -153,8 +154,7 @@ function freeBody(report, unit, said) {
     element('line', { x1: B, y1: line - 7, x2: B, y2: line + 7, class: 'dimension' }));
   bottom = line + 7;
   if (report.Ay === undefined) {
-    const sentence = label('By and Ay cannot be found because the length of the beam is 0.', C,
-      bottom + 16, [A - 30, B + 30]);
+    const sentence = label(NOT_FOUND, C, bottom + 16, [A - 30, B + 30]);
     shapes.push(sentence.shown);
     bottom = sentence.bottom;
   }
@@ -189,8 +189,7 @@ export function drawSolution(report) {
   const beam = `The solved beam: a load of ${withUnit(report.force, unit)} at C, ` +
     `the length L = ${withUnit(report.length, report.lengthUnit)}`;
   if (report.Ay === undefined) {
-    return freeBody(report, unit, `${beam}, ${horizontal}; ` +
-      'By and Ay cannot be found because the length of the beam is 0.');
+    return freeBody(report, unit, `${beam}, ${horizontal}; ${NOT_FOUND}`);
   }
   const left = report.Ay;
   const right = negated(report.By);
