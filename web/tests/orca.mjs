@@ -31,14 +31,16 @@ sys.path.insert(0, manager.getPrefsDir())
 sys.exit(orca.main())
 `;
 
+// Each browser read, as it is installed.
+export const BROWSER_PROGRAMS = { chromium: '/usr/bin/chromium', firefox: '/usr/bin/firefox-esr' };
 const BROWSERS = {
-  chromium: (url, home) => ['/usr/bin/chromium', ['--no-sandbox', `--user-data-dir=${home}`,
+  chromium: (url, home) => [BROWSER_PROGRAMS.chromium, ['--no-sandbox', `--user-data-dir=${home}`,
     '--no-first-run', '--disable-background-networking', '--disable-component-update',
     '--disable-sync', '--disable-quic', '--disable-gpu', '--force-renderer-accessibility', url], {}],
   firefox: (url, home) => {
     writeFileSync(join(home, 'user.js'), ['browser.shell.checkDefaultBrowser', 'browser.aboutwelcome.enabled',
       'datareporting.policy.dataSubmissionEnabled'].map((name) => `user_pref("${name}", false);\n`).join(''));
-    return ['/usr/bin/firefox-esr', ['--no-remote', '--profile', home, url], { GNOME_ACCESSIBILITY: '1' }];
+    return [BROWSER_PROGRAMS.firefox, ['--no-remote', '--profile', home, url], { GNOME_ACCESSIBILITY: '1' }];
   },
 };
 

@@ -7,10 +7,13 @@ import { existsSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import { serve } from './serve.mjs';
 import { LINK, TOLD_AT_PAUSE } from './screen.mjs';
-import { NEEDED, startScreenReader } from './orca.mjs';
+import { BROWSER_PROGRAMS, NEEDED, startScreenReader } from './orca.mjs';
 
-const missing = NEEDED.filter((file) => !existsSync(file));
-const skip = missing.length > 0 && `not installed: ${missing.join(', ')}`;
+const notInstalled = (files) => {
+  const missing = files.filter((file) => !existsSync(file));
+  return missing.length > 0 && `not installed: ${missing.join(', ')}`;
+};
+const skip = notInstalled(NEEDED);
 const QUESTIONS = [['10', 'Enter Value 1 '], ['100', 'Enter Value 2 '], ['0', 'Enter Value 3 '],
   ['4', 'Enter Value 4 '], ['kN', 'Enter The Unit For The Weight'], ['m', 'Enter The Unit For The Length']];
 
@@ -35,7 +38,8 @@ async function heardNext(heard, what) {
 const saysResults = (phrases) => phrases.includes(TOLD_AT_PAUSE);
 
 for (const browser of ['firefox', 'chromium']) {
-  test(`${browser}: a typed run`, { skip }, async () => {
+  const skipped = { skip: skip || notInstalled([BROWSER_PROGRAMS[browser]]) };
+  test(`${browser}: a typed run`, skipped, async () => {
     const focus = heardNext((phrases) => phrases.includes('Focus mode') &&
       phrases.some((phrase) => phrase.startsWith(QUESTIONS[0][1])), 'focus mode and the first question');
     await reader.open(browser, site.url);
@@ -51,7 +55,7 @@ for (const browser of ['firefox', 'chromium']) {
     await reader.close();
   });
 
-  test(`${browser}: a link's run`, { skip }, async () => {
+  test(`${browser}: a link's run`, skipped, async () => {
     const heard = heardNext(saysResults, 'the results');
     await reader.open(browser, site.url + LINK);
     const said = await heard;
