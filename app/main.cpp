@@ -6,16 +6,22 @@
 #include <ostream>
 
 #include "app/one_pass.hpp"
+#include "console/input_encoding.hpp"
 #include "console/key_wait.hpp"
 #include "console/screen_echo.hpp"
 #include "console/standard_streams.hpp"
+#include "console/terminal.hpp"
 
 int main() {
     // A reader that goes away early must not end the run.
     console::ignoreWriteErrors();
-    // Read errors end the answers instead of ending the program.
+    // Read errors end the answers instead of ending the program. An answers
+    // file that Windows began with a byte order mark is read as the text it
+    // holds; what is typed at a terminal is read as it comes.
     console::StandardInputBuffer standardInput;
-    std::istream answers(&standardInput);
+    console::MarkedInputBuffer markedInput(standardInput);
+    std::istream answers(console::answersAreTyped() ? static_cast<std::streambuf*>(&standardInput)
+                                                    : &markedInput);
     // Write errors end the output; a full non-blocking terminal is waited for.
     console::StandardOutputBuffer standardOutput;
     std::ostream report(&standardOutput);

@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes as the answers to one whole pass, in memory, and stops
-// at the first run whose output breaks an invariant.
+// Feeds arbitrary bytes as the answers to one whole pass, in memory, read as
+// the program reads a file (a byte order mark says how), and stops at the
+// first run whose output breaks an invariant.
 //
 // The last two bytes of an input say how reading it fails: the last one how
 // (0 not at all, 1 a read error, 2 an exception, as a file's buffer throws; it
@@ -15,6 +16,7 @@
 #include <string_view>
 
 #include "app/one_pass.hpp"
+#include "console/input_encoding.hpp"
 #include "fuzz/run_invariants.hpp"
 
 namespace {
@@ -62,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bytes.remove_suffix(2);
     }
     FailingBuffer answers(std::string(bytes), failAt, failure);
-    std::istream in(&answers);
+    console::MarkedInputBuffer marked(answers);
+    std::istream in(&marked);
     std::ostringstream out;
     app::runOnePass(in, out, out);
     if (const auto broken = fuzz::brokenInvariant(out.str())) {

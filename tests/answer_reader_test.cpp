@@ -1,4 +1,5 @@
 #include "beam/answer_reader.hpp"
+#include "console/input_encoding.hpp"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,63 @@ TEST(WordRead, AMegabyteWordKeepsItsStartAndLeavesTheNextAnswer) {
     std::istringstream in(std::string(1 << 20, 'u') + " m");
     EXPECT_EQ(std::string(19, 'u'), std::string_view(beam::readUnitWord<19>(in)));
     EXPECT_EQ("m", std::string_view(beam::readUnitWord<11>(in)));
+}
+
+// Answers files as Windows saves them, handed over a byte at a time, as a slow
+// pipe may: each row the input, then the words read from it, each ending "|".
+class ByteAtATime : public std::streambuf {
+  public:
+    explicit ByteAtATime(std::string bytes) : bytes_(std::move(bytes)) {}
+
+  protected:
+    int_type underflow() override {
+        if (next_ == bytes_.size()) {
+            return traits_type::eof();
+        }
+        char* byte = bytes_.data() + next_++;
+        setg(byte, byte, byte + 1);
+        return traits_type::to_int_type(*byte);
+    }
+
+  private:
+    std::string bytes_;
+    std::size_t next_ = 0;
+};
+
+std::string markedWords(const std::string& input) {
+    ByteAtATime bytes(input);
+    console::MarkedInputBuffer marked(bytes);
+    std::istream in(&marked);
+    std::string words;
+    for (std::array<char, 8> storage{};;) {
+        const std::size_t kept = beam::readWord(in, storage);
+        if (in.fail()) {
+            return words;
+        }
+        words += std::string(storage.data(), kept) + "|";
+    }
+}
+
+// clang-format off
+const Rows MARKED = {
+    // No mark, no change: a mark later on, or a mark's beginning, is data.
+    {"10 kN", "10|kN|"}, {"", ""}, {"\xEF\xBB", "\xEF\xBB|"}, {"\xFEx", "\xFEx|"},
+    {"m \xEF\xBB\xBF" "a", "m|\xEF\xBB\xBF" "a|"}, {"\xFF", "\xFF|"},
+    // UTF-8 as Notepad saves it, with its mark and CR LF line ends.
+    {"\xEF\xBB\xBF" "10\r\n100\r\nkN\r\n", "10|100|kN|"}, {"\xEF\xBB\xBF", ""},
+    // UTF-16 as Windows PowerShell 5 redirects it: ASCII as ASCII, the rest as UTF-8.
+    {"\xFF\xFE" "1\0" "0\0\r\0\n\0\x1C\x04"s, "10|\xD0\x9C|"},
+    {"\xFE\xFF" "\0" "1\0" "0\0 \xD8\x3D\xDE\x00"s, "10|\xF0\x9F\x98\x80|"},
+    // A surrogate without its pair, a byte left over: U+FFFD each.
+    {"\xFF\xFE" "\x00\xD8" "a\0"s, "\xEF\xBF\xBD" "a|"},
+    {"\xFF\xFE" "\x00\xDC" "a"s, "\xEF\xBF\xBD\xEF\xBF\xBD|"},
+    {"\xFF\xFE" "a\0\x3D\xD8"s, "a\xEF\xBF\xBD|"}};
+// clang-format on
+
+TEST(MarkedInput, IsReadAsTheTextItHolds) {
+    for (const auto& [input, expected] : MARKED) {
+        EXPECT_EQ(expected, markedWords(input)) << testing::PrintToString(input);
+    }
 }
 
 }  // namespace
