@@ -1,10 +1,14 @@
 """What the Python tests are told by CTest: the program and where the expected
-files are."""
+files are. Run by tools/update-golden (BEAM_UPDATE_GOLDEN=1), the expected
+files are written from what the program does instead of compared with it."""
 
+import difflib
 import os
 import shlex
 
 import pytest
+
+UPDATING = os.environ.get("BEAM_UPDATE_GOLDEN") == "1"
 
 
 def pytest_addoption(parser):
@@ -15,16 +19,6 @@ def pytest_addoption(parser):
     parser.addoption("--checker", help="the command that checks a whole run's invariants")
     parser.addoption("--failing-wait", help="a library whose waits all fail, to preload")
     parser.addoption("--one-byte-writes", help="a library whose writes take a byte, to preload")
-
-
-def pytest_generate_tests(metafunc):
-    """golden_case: each case named in the expected files' cases.txt."""
-    if "golden_case" in metafunc.fixturenames:
-        cases = os.path.join(metafunc.config.getoption("--golden"), "cases.txt")
-        with open(cases, encoding="utf-8") as table:
-            rows = [line.split() for line in table]
-        metafunc.parametrize("golden_case",
-                             [row[0] for row in rows if row and not row[0].startswith("#")])
 
 
 @pytest.fixture(scope="session")
@@ -47,14 +41,35 @@ def program(request, wine, emulator):
 
 
 @pytest.fixture(scope="session")
-def golden(request):
+def golden(request, wine):
+    """The expected file `name`; its `cases`, each named in cases.txt; and
+    `differs(name, actual)`: how `actual` differs from the file, as a diff of
+    lines, or "" (under wine, with the file's line ends CR LF)."""
     directory = request.config.getoption("--golden")
 
     def expected(name):
         with open(os.path.join(directory, name), "rb") as file:
             return file.read()
 
+    def differs(name, actual):
+        path = os.path.join(directory, name)
+        if UPDATING and not wine:
+            with open(path, "wb") as file:
+                file.write(actual)
+            return ""
+        wanted = expected(name)
+        if wine:
+            wanted = wanted.replace(b"\n", b"\r\n")
+        if actual == wanted:
+            return ""
+        lines = lambda text: text.decode("utf-8", "backslashreplace").splitlines(keepends=True)
+        return "".join(difflib.unified_diff(lines(wanted), lines(actual), f"{path} (expected)",
+                                            f"{name} (as the program wrote it)"))
+
+    rows = [line.split() for line in expected("cases.txt").decode().splitlines()]
+    expected.cases = [row[0] for row in rows if row and not row[0].startswith("#")]
     expected.directory = directory
+    expected.differs = differs
     return expected
 
 

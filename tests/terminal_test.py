@@ -219,9 +219,11 @@ def play(scenario, command, golden, expected_output, env=None, mode_settles=0.0)
         if run.master >= 0:  # a terminal that hung up has no mode to look at
             assert eventually(run.mode_restored, mode_settles), \
                 "the terminal's mode is not as it was"
-        screen = golden(scenario.screen) if isinstance(scenario.screen, str) else scenario.screen
-        if screen is not None:
-            assert run.shown() == screen
+        if isinstance(scenario.screen, str):
+            difference = golden.differs(scenario.screen, run.shown())
+            assert not difference, difference
+        elif scenario.screen is not None:
+            assert run.shown() == scenario.screen
         if scenario.left is not None:
             assert run.left_unread() == scenario.left
         if scenario.stdout is not None:

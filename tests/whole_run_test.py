@@ -1,7 +1,8 @@
-"""The built program run without a terminal, as a script would run it: each
-golden case compared byte for byte with its expected file, then input no user
-should type and output that cannot be written. Every run writes nothing on
-standard error and exits 0."""
+"""The built program run without a terminal, as a script would run it: every
+golden case compared byte for byte with its expected file (each that differs
+shown as a diff, and how many do), then input no user should type and output
+that cannot be written. Every run writes nothing on standard error and exits
+0."""
 
 import os
 import random
@@ -17,10 +18,17 @@ def check_clean_end(result):
     assert result.stderr == b""
 
 
-def test_golden_run(golden_case, program, golden, expected_output):
-    result = run_without_terminal(program, golden(golden_case + ".in"))
-    check_clean_end(result)
-    assert result.stdout == expected_output(golden_case + ".out")
+def test_golden_runs(program, golden):
+    differences = []
+    for case in golden.cases:
+        result = run_without_terminal(program, golden(case + ".in"))
+        assert (result.returncode, result.stderr) == (0, b""), case
+        differences.append(golden.differs(case + ".out", result.stdout))
+    differing = [difference for difference in differences if difference]
+    if differing:
+        pytest.fail("\n".join(differing) + f"{len(differing)} of {len(golden.cases)} golden cases"
+                    " differ (after a deliberate change, tools/update-golden rewrites them)",
+                    pytrace=False)
 
 
 # Standard input that fails to be read, or is slow to come; the golden case
