@@ -37,15 +37,23 @@ if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>
     exit 0
 fi
 
+# One query for them all: those installed are listed as "ii" and their name.
+# shellcheck disable=SC2086 # one word a package
+installed=" $(dpkg-query -W -f='${db:Status-Abbrev}${Package}\n' $wanted 2>/dev/null |
+    sed -n 's/^ii *//p' | tr '\n' ' ') "
 missing=
 for package in $wanted; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing="$missing $package"
+    case $installed in
+    *" $package "*) ;;
+    *) missing="$missing $package" ;;
+    esac
 done
-# node and npm for the page, Debian's unless the machine has its own.
-if [ "$1" = web ] || [ "$1" = ci ]; then
-    command -v npm >/dev/null 2>&1 || missing="$missing nodejs npm"
-fi
+# node for the tests of the page's reader, and npm for the page: Debian's
+# unless the machine has its own.
+case $1 in
+test) command -v node >/dev/null 2>&1 || missing="$missing nodejs" ;;
+web | ci) command -v npm >/dev/null 2>&1 || missing="$missing nodejs npm" ;;
+esac
 [ -n "$missing" ] || exit 0
 
 if [ "$(id -u)" -eq 0 ]; then

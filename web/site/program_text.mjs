@@ -38,25 +38,24 @@ export function questionAsked(output) {
 }
 
 // The report's values in `output`, each as the program wrote it, or null
-// where it holds no whole report: the force and its unit, the length and
-// its unit, Ay and By (none for a zero length), the horizontal reactions of
-// its case, and `told`, the lines a listener is told: Ay and By (or the
-// sentence for a zero length), the case's result lines from its last arrow,
-// and the closing message, as they are said.
+// where it holds no whole report it can read (cut short, or worded other
+// than here): the force and its unit, the length and its unit, Ay and By
+// (none for a zero length), the horizontal reactions of its case, and
+// `told`, the lines a listener is told: Ay and By (or the sentence for a
+// zero length), the case's result lines from its last arrow, and the closing
+// message, as they are said.
 export function readReport(output) {
   const start = output.lastIndexOf(QUESTIONS.at(-1));
   const lines = output.slice(start + QUESTIONS.at(-1).length).split('\n');
   const find = (opening, ending = '') => lines.find((line) => line.startsWith(opening) && line.endsWith(ending));
   const after = (opening, ending = '') => find(opening, ending)?.slice(opening.length, -ending.length || undefined);
   const force = after('Ay + By = ', ' Eq-1');
-  if (start < 0 || force === undefined || !lines.includes(CLOSING)) return null;
-
   const centre = after(' The Center Of The Force = ');
   const report = {
     force,
     forceUnit: after(` The Acting Vertial Force Is ${force} `),
-    length: after(' ==> ').split(' / 2 = ')[0],
-    lengthUnit: centre.slice(centre.indexOf(' ') + 1),
+    length: after(' ==> ')?.split(' / 2 = ')[0],
+    lengthUnit: centre?.slice(centre.indexOf(' ') + 1),
     horizontal: horizontalReactions(find),
   };
   let vertical = [ZERO_LENGTH];
@@ -66,15 +65,19 @@ export function readReport(output) {
     report.By = wordAfter(vertical[1], ' By = ');
   }
   const arrow = lines.findLastIndex((line) => HAS_ARROW.test(line));
-  report.told = [...vertical, ...lines.slice(arrow, lines.indexOf(DASH_RULE, arrow)), CLOSING].map(spoken);
+  const rule = lines.indexOf(DASH_RULE, arrow);
+  const read = [force, centre, report.forceUnit, report.length, ...vertical,
+    ...report.horizontal.map(({ value }) => value)];
+  if (start < 0 || read.includes(undefined) || arrow < 0 || rule < 0 || !lines.includes(CLOSING)) return null;
+  report.told = [...vertical, ...lines.slice(arrow, rule), CLOSING].map(spoken);
   return report;
 }
 
-const wordAfter = (line, opening) => line.slice(opening.length).split(' ')[0];
+const wordAfter = (line, opening) => line?.slice(opening.length).split(' ')[0];
 
 // The horizontal reactions of the report's case, each named as the report
 // names it, with where it acts, the way the report takes it to act, and its
-// value.
+// value (undefined where it cannot be read).
 function horizontalReactions(find) {
   const acting = (name, at, toward, value) => ({ name, at, toward, value });
   const onlyAtB = find(' Bx = ', ' <--, Acting Towards The Left Side Of The Beam');
@@ -85,7 +88,8 @@ function horizontalReactions(find) {
     const net = find(' Ax  - Bx = ', ' -->, Acting On The Entire Beam  ');
     return [acting('Ax - Bx', 'A', 'right', wordAfter(net, ' Ax  - Bx = '))];
   }
-  return [acting('Ax', 'A', 'right', '0.00'), acting('Bx', 'B', 'left', '0.00')];
+  if (find(' Ax = 0.00 ')) return [acting('Ax', 'A', 'right', '0.00'), acting('Bx', 'B', 'left', '0.00')];
+  return [acting('Ax', 'A', 'right', undefined)]; // none of the four: no value read
 }
 
 // The transcript in its parts: what comes before the drawing of the beam in
