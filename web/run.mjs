@@ -8,7 +8,7 @@ import { setTimeout as nextTick } from 'node:timers/promises';
 import { runProgram } from './site/driver.mjs';
 
 const wasm = process.argv[2] ??
-  new URL('../build/web/site/beam-reactions.wasm', import.meta.url);
+  new URL('../build/web/web/beam-reactions.wasm', import.meta.url);
 const module = await WebAssembly.compile(readFileSync(wasm));
 
 // The answers are handed over a line at a time, each after a timer tick, so

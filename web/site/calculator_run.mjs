@@ -1,9 +1,12 @@
 // One run of the calculator in the page's terminal, from its start to its
-// end. It listens to the terminal itself, types a link's answers one at each
-// question, as a user types them, and tells its listeners what happens:
-// 'asked' when the program waits for an answer, 'report' when its report is
-// written (even where a key typed ahead ends the pause at once), and 'ended'
-// when the run is over, with how it ended.
+// end. It listens to the terminal itself, from before the program has come:
+// what is typed meanwhile is shown and waits for the program, as a console
+// keeps what is typed before a program reads it. It types a link's answers
+// one at each question, as a user types them, and tells its listeners what
+// happens: 'started' when the program has come and starts, 'asked' when it
+// waits for an answer, 'report' when its report is written (even where a key
+// typed ahead ends the pause at once), and 'ended' when the run is over,
+// with how it ended.
 //
 // The program's host is the terminal in a terminal's line mode: its standard
 // input is what is typed there, and its closing key the next key pressed,
@@ -21,8 +24,8 @@ import { runProgram } from './driver.mjs';
 const CTRL_D = '\x04';
 
 export class CalculatorRun extends EventTarget {
-  // `program` the compiled .wasm; a link's `answers`, and whether its input
-  // `ended` after them.
+  // `program` the compiled .wasm, or a promise of it; a link's `answers`,
+  // and whether its input `ended` after them.
   constructor(terminal, program, { answers = [], ended = false } = {}) {
     super();
     this.terminal = terminal;
@@ -62,12 +65,15 @@ export class CalculatorRun extends EventTarget {
   }
 
   // Runs the program to its end: a promise of how it ended, { interrupted }
-  // or { failed } with the error, or neither.
+  // or { failed } with the error (the program's own loading's where it never
+  // started), or neither.
   async run() {
     const listening = this.terminal.onData((keys) => this.take(keys));
     let how = {};
     try {
-      await runProgram(this.program, this.host);
+      const program = await this.program;
+      this.dispatchEvent(new Event('started'));
+      await runProgram(program, this.host);
     } catch (error) {
       how = error instanceof Interrupted ? { interrupted: true } : { failed: error };
     }
@@ -108,6 +114,7 @@ class TerminalHost {
     this.line = ''; // the line being typed
     this.lines = []; // lines sent with Enter and not yet read
     this.ended = false; // Ctrl+D on an empty line: the end of the input
+    this.interrupted = false; // Ctrl+C before the program waited
     this.reader = null; // the read or the key wait that is waiting
     this.output = ''; // what the program wrote
     this.input = ''; // its standard input: each line as it was sent
@@ -122,6 +129,7 @@ class TerminalHost {
 
   // Standard input: a line once Enter sends it; null after Ctrl+D.
   read() {
+    if (this.interrupted) return Promise.reject(new Interrupted());
     if (this.lines.length > 0) return Promise.resolve(this.lines.shift());
     if (this.ended) return Promise.resolve(null);
     return this.waitForInput('read');
@@ -181,6 +189,7 @@ class TerminalHost {
       this.type(' ');
     } else if (key === '\x03') { // Ctrl+C
       this.terminal.write('^C');
+      this.interrupted = !this.reader;
       this.reader?.reject(new Interrupted());
       this.reader = null;
     } else if (key >= ' ') { // arrows and other controls do nothing

@@ -19,21 +19,31 @@ const REWINDING = 2;
 const PAGE = 65536;
 
 // The page's program, compiled: carried in the page itself by the single-file
-// edition, else fetched beside it and compiled as it arrives.
-export async function loadProgram() {
+// edition, else fetched from `file` and compiled as it arrives (`compiling`,
+// where that has begun). Where it cannot be had, the error says why in a
+// user's words.
+export async function loadProgram(file, compiling) {
   if (typeof WebAssembly !== 'object') {
     throw new Error('this browser does not run WebAssembly');
   }
   const carried = document.getElementById('program-bytes');
   if (carried) return WebAssembly.compile(fromBase64(carried.textContent));
-  const fetchProgram = () => fetch('beam-reactions.wasm', { credentials: 'same-origin' });
+  const unreachable = () => new Error('it could not be fetched; check the connection, then reload the page');
+  const fetchProgram = () => fetch(file, { credentials: 'same-origin' }).catch(() => {
+    throw unreachable();
+  });
   try {
-    return await WebAssembly.compileStreaming(fetchProgram());
+    return await (compiling ?? WebAssembly.compileStreaming(fetchProgram()));
   } catch {
-    // Sent with another content type, or not at all: compiled from its bytes.
+    // Sent with another content type, or cut off: compiled from its bytes.
     const response = await fetchProgram();
     if (!response.ok) throw new Error(`the server answered ${response.status}`);
-    return WebAssembly.compile(await response.arrayBuffer());
+    const bytes = await response.arrayBuffer().catch(() => {
+      throw unreachable();
+    });
+    return WebAssembly.compile(bytes).catch(() => {
+      throw new Error('what the server sent is not the calculator; reload the page');
+    });
   }
 }
 

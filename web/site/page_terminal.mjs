@@ -4,7 +4,13 @@
 // its field named "Calculator terminal"; "Screen reader mode" adds
 // xterm.js's rows, to be read one by one, with xterm.js's own live region
 // kept silent: the page's announcer tells what is new, short.
-import { Terminal } from './xterm.mjs';
+//
+// Where the 120 columns are wider than the page (a phone, or a window
+// zoomed in to 400 %), the terminal scrolls sideways in its frame, which
+// follows the cursor: what is typed, and the end of the question it
+// answers, stay in view; and the frame is then a Tab stop of its own, to be
+// scrolled with the arrow keys.
+import { Terminal } from '@xterm/xterm';
 
 const COLUMNS = 120; // the longest line the program writes is 117 characters
 const ROWS = 40;
@@ -39,8 +45,9 @@ export function openTerminal(container, touch, screenReader) {
     const size = fitting(fontSize, screen.offsetWidth);
     if (size !== fontSize) terminal.options.fontSize = size;
   };
-  fitFont();
+  requestAnimationFrame(fitFont); // where the page lays itself out anyway
   window.addEventListener('resize', fitFont);
+  followCursor(terminal, container, screen);
 
   screenReader.addEventListener('change', () => {
     terminal.options.screenReaderMode = screenReader.checked;
@@ -49,4 +56,40 @@ export function openTerminal(container, touch, screenReader) {
     echo?.setAttribute('aria-hidden', 'true');
   });
   return terminal;
+}
+
+// The cursor kept in view: in its frame, with a few columns to spare to its
+// right, the question before it as far as the frame shows; and in the
+// window, where the terminal has the keyboard. xterm.js keeps its text field
+// at the cursor.
+function followCursor(terminal, frame, screen) {
+  const SPARE = 2; // columns
+  const scrolls = () => frame.scrollWidth > frame.clientWidth;
+  const scrolling = { tabindex: '0', role: 'region', 'aria-label': 'The terminal, wider than the page: ' +
+    'the arrow keys scroll it' };
+  const markScrolling = () => Object.entries(scrolling).forEach(([name, value]) => {
+    if (scrolls()) frame.setAttribute(name, value);
+    else frame.removeAttribute(name);
+  });
+  requestAnimationFrame(markScrolling);
+  window.addEventListener('resize', markScrolling);
+  let moved = false; // once a frame, before it is drawn
+  terminal.onCursorMove(() => {
+    if (!moved) requestAnimationFrame(follow);
+    moved = true;
+  });
+  function follow() {
+    moved = false;
+    if (scrolls()) {
+      const cell = screen.offsetWidth / terminal.cols;
+      const right = screen.offsetLeft + (terminal.buffer.active.cursorX + 1 + SPARE) * cell;
+      const shown = frame.scrollLeft + frame.clientWidth;
+      if (right > shown || right - (1 + SPARE) * cell < frame.scrollLeft) {
+        frame.scrollLeft = Math.max(0, right - frame.clientWidth);
+      }
+    }
+    if (document.activeElement === terminal.textarea) {
+      terminal.textarea.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+    }
+  }
 }

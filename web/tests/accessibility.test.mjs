@@ -88,6 +88,47 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       await page.close();
     });
 
+    // Zoomed in to 400 % and 500 % on a laptop (320 and 256 CSS pixels
+    // wide), and on a phone as narrow: as each answer is typed, at later
+    // questions too, the cursor and the question's end before it are in view,
+    // in the terminal's frame and in the window; and the frame scrolls by
+    // keyboard alone.
+    test('zoomed in, what is typed stays in view', async () => {
+      const inView = (typed) => {
+        const frame = document.getElementById('terminal').getBoundingClientRect();
+        const cursor = window.beamTerminal.textarea.getBoundingClientRect();
+        const cell = document.querySelector('.xterm-screen').offsetWidth / window.beamTerminal.cols;
+        return cursor.left - (typed + 2) * cell >= frame.left && cursor.right <= frame.right &&
+          cursor.top >= 0 && cursor.bottom <= innerHeight;
+      };
+      const sizes = [[320, 200, false], [256, 160, false], ...(name === 'chromium' ? [[256, 480, true]] : [])];
+      for (const [width, height, touch] of sizes) {
+        const page = await held.browser.newPage();
+        await page.setViewport({ width, height, hasTouch: touch, isMobile: touch });
+        await page.goto(held.site.url);
+        await shows(page, 'Enter Value 1');
+        for (const answer of ['10', '100', '0']) {
+          await (touch ? page.type('#answer', answer) : page.keyboard.type(answer));
+          await page.waitForFunction(`(${inView})(${touch ? 0 : answer.length})`, { timeout: 5000 })
+            .catch(async () => assert.fail(`${width} px${touch ? ', touch' : ''}: ${answer} out of view: ` +
+              await page.evaluate(() => JSON.stringify([document.getElementById('terminal').getBoundingClientRect(),
+                window.beamTerminal.textarea.getBoundingClientRect(), innerWidth, innerHeight]))));
+          await page.keyboard.press('Enter');
+        }
+        if (!touch) {
+          await shows(page, 'Enter Value 4');
+          await page.evaluate(() => new Promise((drawn) => { requestAnimationFrame(() => setTimeout(drawn)); }));
+          await tabs(page, 1, true); // to the frame
+          const scrolled = () => page.$eval('#terminal', (frame) => frame.scrollLeft);
+          const before = await scrolled();
+          await page.keyboard.press('ArrowLeft');
+          await page.waitForFunction((at) => document.getElementById('terminal').scrollLeft < at,
+            { timeout: 5000 }, before).catch(() => assert.fail(`${width} px: the frame scrolls by keyboard`));
+        }
+        await page.close();
+      }
+    });
+
     if (name !== 'chromium') return;
 
     test('the tree a screen reader reads, focus rings, forced colours, 320 and 640 px', async () => {

@@ -2,6 +2,7 @@
 // scenario checks the screen xterm.js shows and the status line beside it.
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
+import { serve } from './serve.mjs';
 import {
   BROWSERS, ONE_A_LINE, PATIENCE, REPORT_END, answered, browserAndSite, ends, lineBreak, paste,
   screen, shows, status,
@@ -121,6 +122,22 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
       await lineBreak(page);
       await shows(page, REPORT_END);
       assert.match(await screen(page), /Above = 7 100 0 4 kN m\n[\s\S]* Bx = 4 kN <--,/);
+    });
+
+    // As a console keeps what is typed before a program reads it: shown as
+    // typed, and read once the program has come.
+    test('keys typed while the program loads are kept for it', async () => {
+      const slow = await serve(process.env.BEAM_SITE, { held: /\.wasm$/ });
+      const page = await held.browser.newPage();
+      await page.goto(slow.url);
+      await page.click('#terminal');
+      await page.keyboard.type('10\n100 0 4 kN m\n');
+      assert.match(await status(page), /^Loading/);
+      slow.release();
+      await shows(page, REPORT_END);
+      assert.match(await screen(page), /^10\n100 0 4 kN m\n +Quorvane[\s\S]*Above = Enter Value 2[\s\S]* Bx = 4 kN <--,/);
+      await page.close();
+      await slow.close();
     });
 
     test('Ctrl+C interrupts the run', async () => {

