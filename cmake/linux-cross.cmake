@@ -2,7 +2,8 @@
 # (g++-<triplet>), the programs run under qemu-user wherever the build runs
 # them: its tests, through CMake's emulator. Included by a toolchain file per
 # target that names BEAM_TRIPLET, CMAKE_SYSTEM_PROCESSOR, BEAM_QEMU (the
-# emulator's name) and BEAM_DEBIAN_ARCH (the .deb's architecture).
+# emulator's name), BEAM_QEMU_CPU (the processor it plays, where not its
+# newest) and BEAM_DEBIAN_ARCH (the .deb's architecture).
 set(CMAKE_SYSTEM_NAME Linux)
 
 set(CMAKE_C_COMPILER ${BEAM_TRIPLET}-gcc)
@@ -19,3 +20,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # cross compiler's root.
 find_program(QEMU_PROGRAM ${BEAM_QEMU} REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_PROGRAM} -L /usr/${BEAM_TRIPLET})
+if(BEAM_QEMU_CPU)
+    list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${BEAM_QEMU_CPU})
+endif()

@@ -17,8 +17,16 @@ elseif(WIN32)
     configure_file(packaging/beam-reactions.rc.in beam-reactions.rc @ONLY)
     target_sources(beam-reactions PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/beam-reactions.rc)
 
-    install(TARGETS beam-reactions RUNTIME DESTINATION .)  # the .exe at the top of the .zip
-    install(FILES README.md LICENSE DESTINATION .)
+    # The .exe at the top of the .zip, with what a Windows user opens.
+    configure_file(packaging/README-windows.in README.txt @ONLY)
+    configure_file(LICENSE LICENSE.txt COPYONLY)
+    install(TARGETS beam-reactions RUNTIME DESTINATION .)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+            DESTINATION .)
+    if(BEAM_LINKED_STATICALLY)
+        include(packaging/third_party_notices.cmake)
+        install(FILES ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt DESTINATION .)
+    endif()
 else()
     # The manual page, dated and versioned, and the changelog, both compressed
     # as Debian does it: gzip -9n keeps no name or time.
@@ -31,24 +39,44 @@ else()
                         COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
 
-    # The licence in the machine-readable copyright format: its text indented
-    # by one space, an empty line written as " .".
-    file(READ LICENSE licence)
-    string(REGEX REPLACE "^.*(Permission is hereby)" "\\1" EXPAT_TEXT "${licence}")
-    string(STRIP "${EXPAT_TEXT}" EXPAT_TEXT)
-    string(REPLACE "\n\n" "\n.\n" EXPAT_TEXT "${EXPAT_TEXT}")
-    string(REPLACE "\n" "\n " EXPAT_TEXT " ${EXPAT_TEXT}")
-    configure_file(packaging/copyright.in copyright @ONLY)
-
     install(TARGETS beam-reactions RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/beam-reactions.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    install(FILES README.md ${CMAKE_CURRENT_BINARY_DIR}/copyright
-                  ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.md ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
             DESTINATION ${CMAKE_INSTALL_DOCDIR})
-    if(NOT BEAM_DEBIAN_BUILD)  # a .deb has the licence in its copyright file
+    if(BEAM_DEBIAN_BUILD)
+        # The licence in the machine-readable copyright format: its text
+        # indented by one space, an empty line written as " .".
+        file(READ LICENSE licence)
+        string(REGEX REPLACE "^.*(Permission is hereby)" "\\1" EXPAT_TEXT "${licence}")
+        string(STRIP "${EXPAT_TEXT}" EXPAT_TEXT)
+        string(REPLACE "\n\n" "\n.\n" EXPAT_TEXT "${EXPAT_TEXT}")
+        string(REPLACE "\n" "\n " EXPAT_TEXT " ${EXPAT_TEXT}")
+        configure_file(packaging/copyright.in copyright @ONLY)
+        install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        set(RUN_IT "Once the package is installed, the command is on your PATH:\n\n    beam-reactions")
+        set(RUN_COMMAND beam-reactions)
+        set(MANUAL "    man beam-reactions\n\ntells the rest: each question, what its answer may \
+be, and what the\nprogram makes of unusual input.")
+        set(LICENCES "The MIT (Expat) licence: copyright, beside this file.")
+    else()
         install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        set(RUN_IT "From the folder this archive unpacks into:\n\n    bin/beam-reactions\n\n\
+Installed with `cmake --install`, it is `beam-reactions`, wherever your PATH\nfinds it.")
+        set(RUN_COMMAND bin/beam-reactions)
+        set(MANUAL "From the unpacked folder:\n\n    man -l share/man/man1/beam-reactions.1.gz\n\n\
+or, installed, `man beam-reactions`. It tells the rest: each question, what\n\
+its answer may be, and what the program makes of unusual input.")
+        set(LICENCES "beam-reactions is under the MIT (Expat) licence: LICENSE, beside this file.")
+        if(BEAM_LINKED_STATICALLY)
+            include(packaging/third_party_notices.cmake)
+            install(FILES ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt
+                    DESTINATION ${CMAKE_INSTALL_DOCDIR})
+            string(APPEND LICENCES "\n\nThe program is linked statically: THIRD-PARTY-NOTICES.txt, \
+beside this file,\nnames the libraries it carries, their licences and where their source is.")
+        endif()
     endif()
+    configure_file(packaging/README.in README.md @ONLY)
 endif()
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
@@ -60,6 +88,10 @@ at its centre and, optionally, by horizontal forces at its ends. It asks for
 the length, the forces and their units, then writes the worked solution: the
 equilibrium equations, the moment about the pin, and the reactions at both
 supports, exact to the half.")
+if(BEAM_DEBIAN_ARCH STREQUAL "armhf")  # which Raspberry Pi it runs on
+    string(APPEND CPACK_PACKAGE_DESCRIPTION "\n.\nBuilt for ARMv7 and later: the Raspberry Pi 2 and later and the Zero 2 W.
+The ARMv6 Pis (Pi 1, Zero, Zero W) take the static linux-armv6l .tar.gz.")
+endif()
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

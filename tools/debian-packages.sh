@@ -19,7 +19,7 @@ ci="$test $web g++-11 libclang-rt-14-dev libc++-dev libc++abi-dev clang-format c
     valgrind strace time dpkg-dev lintian mandoc git g++-mingw-w64-x86-64 wine wine64
     chromium firefox-esr webkit2gtk-driver xvfb xauth
     dbus-daemon dbus-bin at-spi2-core orca xdotool matchbox-window-manager
-    g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user-static"
+    g++-aarch64-linux-gnu g++-arm-linux-gnueabihf g++-arm-linux-gnueabi qemu-user-static"
 
 case "${1-}" in
 run) wanted=$run ;;
