@@ -7,7 +7,6 @@
 // A screen reader hears each announcement once, in the order the page makes
 // them; a keyboard never meets the region, which is not shown.
 
-const KEPT = 3; // announcements left in the region; older ones go
 const APART = 400; // milliseconds at least between announcements
 
 export class Announcer {
@@ -24,9 +23,13 @@ export class Announcer {
     this.tell([text]);
   }
 
-  // A run begins: its first question is told again.
+  // A run begins: its first question is told again, and the last run's
+  // announcements go. A run's own stay until then: a screen reader on a busy
+  // machine may come to one a second or more after it was added, and finds
+  // nothing where it is gone.
   runStarts() {
     this.asked = -1;
+    this.region.replaceChildren();
   }
 
   // The program asks `question` (as the program's text gives it). A question
@@ -61,7 +64,6 @@ export class Announcer {
     const told = document.createElement('p');
     told.textContent = this.waiting.shift();
     this.region.append(told);
-    while (this.region.childElementCount > KEPT) this.region.firstElementChild.remove();
     this.pause = setTimeout(() => this.next(), APART);
   }
 }
