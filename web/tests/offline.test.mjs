@@ -29,7 +29,7 @@ let browser;
 before(async () => { browser = await puppeteer.launch({ headless: true, ...BROWSERS.chromium }); });
 after(() => browser?.close());
 
-test('installable, and after one visit the whole dialogue with the server stopped', async () => {
+test('chromium: installable, and after one visit the whole dialogue with the server stopped', async () => {
   const { site, page } = await visited(browser, SITE);
   const protocol = await page.createCDPSession();
   assert.deepEqual((await protocol.send('Page.getInstallabilityErrors')).installabilityErrors, []);
@@ -66,7 +66,7 @@ const introduction = (page) => page.$eval('.introduction', (element) => element.
 // deployed go on with theirs, and are told once that a reload will use the
 // new one; the next load is the new build, and the old cache goes once no
 // page of it is open.
-test('a new build under a page mid-run and a returning visitor\'s reload', async () => {
+test('chromium: a new build under a page mid-run and a returning visitor\'s reload', async () => {
   const live = mkdtempSync(join(tmpdir(), 'live-'));
   cpSync(SITE, live, { recursive: true });
   const { site, page: midRun } = await visited(await browser.createBrowserContext(), live);

@@ -20,7 +20,7 @@ async function opened(device) {
 const sideways = ({ viewport, ...device }) => ({ ...device,
   viewport: { ...viewport, width: viewport.height, height: viewport.width, isLandscape: true } });
 
-test('from 320 to 430 px the text is 12 px or more and every column can be seen', async () => {
+test('chromium on phones: from 320 to 430 px the text is 12 px or more and every column can be seen', async () => {
   for (const [name, device, scrolls] of [['iPhone SE', KnownDevices['iPhone SE'], true],
     ['Galaxy S8', KnownDevices['Galaxy S8'], true], ['iPhone 13', KnownDevices['iPhone 13'], true],
     ['iPhone 14 Pro Max', KnownDevices['iPhone 14 Pro Max'], true],
@@ -55,7 +55,7 @@ const KEYBOARDS = {
 };
 
 for (const [keyboard, events] of Object.entries(KEYBOARDS)) {
-  test(`answers from a soft keyboard: ${keyboard}`, async () => {
+  test(`chromium on phones: answers from a soft keyboard: ${keyboard}`, async () => {
     const page = await opened(KnownDevices[keyboard.includes('iOS') ? 'iPhone 13' : 'Pixel 5']);
     const protocol = await page.createCDPSession();
     await page.tap('#terminal'); // a tap on the terminal raises the line's keyboard
@@ -79,7 +79,7 @@ for (const [keyboard, events] of Object.entries(KEYBOARDS)) {
   });
 }
 
-test('End input and Stop for keyboards without Ctrl', async () => {
+test('chromium on phones: End input and Stop for keyboards without Ctrl', async () => {
   const page = await opened(KnownDevices['Pixel 5']);
   await page.type('#answer', '10 100');
   await page.tap('.end-input'); // the line as it is, as Ctrl+D sends it

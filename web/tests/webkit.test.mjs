@@ -27,7 +27,7 @@ async function opened(url = site.url) {
   await shows(page, 'Enter Value 1');
 }
 
-test('the whole dialogue typed at the terminal', { skip }, async () => {
+test('webkit: the whole dialogue typed at the terminal', { skip }, async () => {
   await opened();
   for (const [answer, next] of [['10', 'Enter Value 2'], ['100', 'Enter Value 3'],
     ['0 4', 'For The Weight'], ['kN m', REPORT_END]]) {
@@ -39,7 +39,7 @@ test('the whole dialogue typed at the terminal', { skip }, async () => {
   await ends(page);
 });
 
-test('the answer line, Enter and a line break', { skip }, async () => {
+test('webkit: the answer line, Enter and a line break', { skip }, async () => {
   await opened();
   await page.click('#answer-box');
   await page.waitForFunction(() => !document.getElementById('answer-line').hidden, // loaded once asked for
@@ -53,7 +53,7 @@ test('the answer line, Enter and a line break', { skip }, async () => {
   await ends(page);
 });
 
-test('both editions opened from disk', { skip }, async () => {
+test('webkit: both editions opened from disk', { skip }, async () => {
   await opened(onDisk('beam-reactions.html'));
   await page.type('.xterm-helper-textarea', `10 100 0 4 kN m${ENTER}`);
   await shows(page, ' Bx = 4 kN <--,');
