@@ -160,23 +160,17 @@ TEST(WordRead, AMegabyteWordKeepsItsStartAndLeavesTheNextAnswer) {
 
 // Answers files as Windows saves them, handed over a byte at a time, as a slow
 // pipe may: each row the input, then the words read from it, each ending "|".
-class ByteAtATime : public std::streambuf {
-  public:
-    explicit ByteAtATime(std::string bytes) : bytes_(std::move(bytes)) {}
-
-  protected:
+struct ByteAtATime : std::streambuf {
+    explicit ByteAtATime(std::string all) : bytes(std::move(all)) {}
     int_type underflow() override {
-        if (next_ == bytes_.size()) {
+        if (next == bytes.size()) {
             return traits_type::eof();
         }
-        char* byte = bytes_.data() + next_++;
-        setg(byte, byte, byte + 1);
-        return traits_type::to_int_type(*byte);
+        setg(&bytes[next], &bytes[next], &bytes[next] + 1);
+        return traits_type::to_int_type(bytes[next++]);
     }
-
-  private:
-    std::string bytes_;
-    std::size_t next_ = 0;
+    std::string bytes;
+    std::size_t next = 0;
 };
 
 std::string markedWords(const std::string& input) {
